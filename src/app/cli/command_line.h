@@ -1,0 +1,22 @@
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace horalet::cli {
+
+inline constexpr int kExitBadInput = 2;
+
+// Runs a one-shot command (--once, defaults, zones, --help, --version) and
+// answers its exit status; none when the arguments ask for the clock itself.
+std::optional<int> runCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// True when the arguments ask for the terminal status line instead of the panel.
+bool wantsHeadless(const std::vector<std::string>& args);
+
+// Writes "horalet: <message>" on err and answers the bad-input status.
+int badInput(std::ostream& err, const std::string& message);
+
+} // namespace horalet::cli

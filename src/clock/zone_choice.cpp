@@ -1,0 +1,48 @@
+#include "clock/zone_choice.h"
+
+#include <algorithm>
+
+#include "platform/foundation/system_environment.h"
+#include "platform/foundation/text.h"
+#include "platform/platform.h"
+
+namespace horalet::ZoneChoice {
+
+bool followsSystem(std::string_view tz)
+{
+    return tz.empty();
+}
+
+std::string zoneWhenFollowing(bool follow)
+{
+    return follow ? std::string() : platform::environment().systemTimeZone().identifier();
+}
+
+std::vector<TZItem> filteredZones(std::string_view query, std::string_view tz)
+{
+    const std::vector<TZItem>& all = TZList::all();
+    const std::string needle = platform::lowercased(platform::trimmingWhitespaceSet(query));
+
+    std::vector<TZItem> matches;
+    if (needle.empty()) {
+        matches = all;
+    } else {
+        const std::vector<std::string>& titles = TZList::lowercasedTitles();
+        const std::vector<std::string>& cities = TZList::lowercasedCities();
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            if (platform::contains(titles[i], needle) || platform::contains(cities[i], needle)) {
+                matches.push_back(all[i]);
+            }
+        }
+    }
+
+    const auto isChosen = [&](const TZItem& item) { return item.id == tz; };
+    if (std::none_of(matches.begin(), matches.end(), isChosen)) {
+        if (const auto chosen = std::find_if(all.begin(), all.end(), isChosen); chosen != all.end()) {
+            matches.insert(matches.begin(), *chosen);
+        }
+    }
+    return matches;
+}
+
+} // namespace horalet::ZoneChoice

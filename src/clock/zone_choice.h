@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "clock/time_zone_list.h"
+
+namespace horalet::ZoneChoice {
+
+// The follow-system switch over the stored "timeZone" text: on exactly when
+// it is empty. Switching on stores the empty text; switching off stores the
+// current system zone, so the clock keeps showing the same time.
+bool followsSystem(std::string_view tz);
+std::string zoneWhenFollowing(bool follow);
+
+// The zones the picker lists for a search text and the chosen zone: the
+// catalogue items whose title (or Chinese city) contains the trimmed,
+// lower-cased query, in catalogue order, with the chosen zone put first
+// when the search drops it.
+std::vector<TZItem> filteredZones(std::string_view query, std::string_view tz);
+
+} // namespace horalet::ZoneChoice

@@ -1,0 +1,147 @@
+#include "platform/linux/atomic_file.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace horalet::platform::os {
+
+namespace {
+
+std::string describe(const std::string& what, const std::string& path)
+{
+    return what + " " + path + ": " + std::strerror(errno);
+}
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd)
+        : fd_(fd)
+    {
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    ~FileDescriptor()
+    {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    int get() const { return fd_; }
+    bool valid() const { return fd_ >= 0; }
+
+private:
+    int fd_;
+};
+
+bool writeAll(int fd, std::string_view contents)
+{
+    while (!contents.empty()) {
+        const ssize_t written = ::write(fd, contents.data(), contents.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        contents.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+} // namespace
+
+std::string folderOf(const std::string& path)
+{
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+bool makeFolders(const std::string& path, mode_t mode, std::string& error)
+{
+    if (path.empty()) {
+        return true;
+    }
+    struct stat info { };
+    if (::stat(path.c_str(), &info) == 0) {
+        if (S_ISDIR(info.st_mode)) {
+            return true;
+        }
+        errno = ENOTDIR;
+        error = describe("cannot create folder", path);
+        return false;
+    }
+    const std::string parent = folderOf(path);
+    if (parent != path && !makeFolders(parent, mode, error)) {
+        return false;
+    }
+    if (::mkdir(path.c_str(), mode) != 0 && errno != EEXIST) {
+        error = describe("cannot create folder", path);
+        return false;
+    }
+    return true;
+}
+
+bool writeFileAtomically(const std::string& path, std::string_view contents, mode_t mode, std::string& error,
+    const std::function<void()>& beforeRename)
+{
+    const std::string folder = folderOf(path);
+    std::string temporary = path + ".XXXXXX";
+    FileDescriptor fd(::mkstemp(temporary.data()));
+    if (!fd.valid()) {
+        error = describe("cannot create a file in", folder);
+        return false;
+    }
+    const bool complete = ::fchmod(fd.get(), mode) == 0 && writeAll(fd.get(), contents) && ::fsync(fd.get()) == 0;
+    if (!complete) {
+        error = describe("cannot write", temporary);
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    if (beforeRename) {
+        beforeRename();
+    }
+    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        error = describe("cannot replace", path);
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    const FileDescriptor folderFd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folderFd.valid()) {
+        ::fsync(folderFd.get());
+    }
+    return true;
+}
+
+bool readWholeFile(const std::string& path, std::string& contents, std::string& error)
+{
+    const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd.valid()) {
+        error = describe("cannot open", path);
+        return false;
+    }
+    contents.clear();
+    char buffer[16384];
+    for (;;) {
+        const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            error = describe("cannot read", path);
+            return false;
+        }
+        if (got == 0) {
+            return true;
+        }
+        contents.append(buffer, static_cast<std::size_t>(got));
+    }
+}
+
+} // namespace horalet::platform::os

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <sys/types.h>
+
+namespace horalet::platform::os {
+
+// Replaces `path` with `contents` so that a crash at any moment leaves
+// either the old file or the new one, never a torn one: the bytes go to a
+// temporary file in the same folder, which is flushed to disk and renamed
+// over the target, and then the folder itself is flushed.
+// `beforeRename` runs after the temporary file is complete (tests use it to
+// stand for a crash at that moment). On failure `error` says why.
+bool writeFileAtomically(const std::string& path, std::string_view contents, mode_t mode, std::string& error,
+    const std::function<void()>& beforeRename = {});
+
+// Creates a folder and its missing parents with the given mode.
+bool makeFolders(const std::string& path, mode_t mode, std::string& error);
+
+bool readWholeFile(const std::string& path, std::string& contents, std::string& error);
+
+std::string folderOf(const std::string& path);
+
+} // namespace horalet::platform::os

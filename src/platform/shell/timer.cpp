@@ -1,0 +1,33 @@
+#include "platform/shell/timer.h"
+
+#include <cmath>
+
+namespace horalet::platform::shell {
+
+Timer::Timer(Instant fireDate, double interval, ActionTarget* target, std::string action, bool repeats)
+    : fireDate_(fireDate)
+    , interval_(interval)
+    , target_(target)
+    , action_(std::move(action))
+    , repeats_(repeats)
+{
+}
+
+void Timer::fire(Instant now)
+{
+    if (!valid_) {
+        return;
+    }
+    if (!repeats_ || interval_ <= 0.0) {
+        valid_ = false;
+    } else {
+        const double elapsed = now.secondsSinceEpoch - fireDate_.secondsSinceEpoch;
+        const double steps = std::floor(elapsed / interval_) + 1.0;
+        fireDate_ = fireDate_.advanced(steps * interval_);
+    }
+    if (target_ != nullptr) {
+        target_->perform(action_);
+    }
+}
+
+} // namespace horalet::platform::shell

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <deque>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+
+#include "platform/foundation/clock.h"
+#include "platform/foundation/main_queue.h"
+#include "platform/foundation/notification_center.h"
+#include "platform/foundation/preferences_store.h"
+#include "platform/foundation/system_environment.h"
+#include "platform/platform.h"
+
+namespace horalet::testing {
+
+// A clock that stands still until the test moves it.
+class FakeClock final : public platform::Clock {
+public:
+    platform::Instant now() const override { return now_; }
+    void set(platform::Instant instant) { now_ = instant; }
+    void advance(double seconds) { now_ = now_.advanced(seconds); }
+
+private:
+    platform::Instant now_ = platform::Instant::fromSecondsSinceEpoch(1'763'561'109.0);
+};
+
+// A main queue the test drains by hand. Blocks may be submitted from any
+// thread; they run only when the test says so, on the test's thread.
+class ManualMainQueue final : public platform::MainQueue {
+public:
+    void async(Block block) override;
+    // Runs the blocks queued now (not those they queue); answers how many ran.
+    std::size_t runPending();
+    // Runs blocks until none is left.
+    std::size_t drain();
+    std::size_t pending() const;
+
+private:
+    mutable std::mutex mutex_;
+    std::deque<Block> blocks_;
+};
+
+// A system zone and locale the test chooses; counts zone resets.
+class FakeEnvironment final : public platform::SystemEnvironment {
+public:
+    platform::TimeZone systemTimeZone() override;
+    void resetSystemTimeZone() override;
+    platform::Locale currentLocale() override;
+
+    void setSystemZone(const std::string& identifier) { zoneId_ = identifier; }
+    void setLocale(const std::string& identifier) { localeId_ = identifier; }
+    int resets() const { return resets_; }
+
+private:
+    std::string zoneId_ = "Asia/Shanghai";
+    std::string localeId_ = "zh_CN";
+    int resets_ = 0;
+};
+
+// Every platform service replaced by a fake and installed for the life of
+// the object: a fixed clock, an in-memory store, fresh notification centres,
+// a manual main queue, a chosen zone and locale.
+class FakePlatform {
+public:
+    FakePlatform();
+    FakePlatform(const FakePlatform&) = delete;
+    FakePlatform& operator=(const FakePlatform&) = delete;
+    ~FakePlatform();
+
+    FakeClock clock;
+    platform::NotificationCenter defaultCenter;
+    platform::NotificationCenter workspaceCenter;
+    platform::PreferencesStore store{defaultCenter};
+    ManualMainQueue mainQueue;
+    FakeEnvironment environment;
+
+private:
+    platform::Services previous_;
+};
+
+} // namespace horalet::testing
