@@ -48,19 +48,17 @@ public:
     // own checks; the action itself is private).
     bool hasPendingInstall() const { return static_cast<bool>(installNow_); }
 
-    void updaterDidFindValidUpdate(platform::updater::Updater& updater,
-                                   const platform::updater::AppcastItem& item) override;
-    void updaterFailedToDownloadUpdate(platform::updater::Updater& updater,
-                                       const platform::updater::AppcastItem& item,
-                                       const platform::updater::UpdaterError& error) override;
-    bool updaterWillInstallUpdateOnQuit(platform::updater::Updater& updater,
-                                        const platform::updater::AppcastItem& item,
-                                        std::function<void()> immediateInstallation) override;
+    void updaterDidFindValidUpdate(
+        platform::updater::Updater& updater, const platform::updater::AppcastItem& item) override;
+    void updaterFailedToDownloadUpdate(platform::updater::Updater& updater, const platform::updater::AppcastItem& item,
+        const platform::updater::UpdaterError& error) override;
+    bool updaterWillInstallUpdateOnQuit(platform::updater::Updater& updater, const platform::updater::AppcastItem& item,
+        std::function<void()> immediateInstallation) override;
     void updaterDidFinishUpdateCycle(platform::updater::Updater& updater, platform::updater::UpdateCheck check,
-                                     const std::optional<platform::updater::UpdaterError>& error) override;
+        const std::optional<platform::updater::UpdaterError>& error) override;
 
 private:
-    struct Private {};
+    struct Private { };
 
 public:
     explicit AppUpdates(Private);
@@ -71,10 +69,12 @@ private:
     // Submits a block that runs only while the model still exists.
     void onMain(std::function<void(AppUpdates&)> block);
 
+    // Declared first so it goes last: the observations and the install
+    // action below belong to its updater.
+    std::unique_ptr<platform::updater::UpdaterController> controller_;
     std::function<void()> installNow_;
     std::vector<platform::ObservationToken> observations_;
     bool started_ = false;
-    std::unique_ptr<platform::updater::UpdaterController> controller_;
 };
 
 } // namespace horalet

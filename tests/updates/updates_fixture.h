@@ -1,0 +1,44 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "support/fake_application.h"
+#include "support/fake_bundle_info.h"
+#include "support/fake_platform.h"
+#include "support/fake_updater.h"
+#include "updates/app_updates.h"
+
+namespace horalet::testing {
+
+// A model of its own over a fake updater, a fake application and a fake
+// bundle, on the fake platform with its hand-drained main queue.
+class UpdatesTest : public ::testing::Test {
+protected:
+    UpdatesTest();
+    ~UpdatesTest() override;
+
+    // Starts the model with the switch-on already done and the updater's
+    // settings as given, then lets the first observations arrive.
+    void startSettled(bool automaticChecks, bool automaticDownloads);
+    void drain() { fakes.mainQueue.drain(); }
+    // Counts the model's will-change notifications from now on.
+    void countWillChanges();
+
+    FakePlatform fakes;
+    FakeUpdaterControllerFactory factory;
+    FakeUpdater& updater = factory.updater;
+    FakeBundleInfo bundle;
+    FakeApplication application;
+    std::shared_ptr<AppUpdates> model = AppUpdates::make();
+    int willChanges = 0;
+
+private:
+    platform::Services previous_;
+    platform::ObservableObject::Subscription counting_;
+};
+
+} // namespace horalet::testing
