@@ -18,14 +18,15 @@ std::string zoneWhenFollowing(bool follow)
     return follow ? std::string() : platform::environment().systemTimeZone().identifier();
 }
 
-std::vector<TZItem> filteredZones(std::string_view query, std::string_view tz)
+std::vector<std::reference_wrapper<const TZItem>> filteredZoneRefs(std::string_view query, std::string_view tz)
 {
     const std::vector<TZItem>& all = TZList::all();
     const std::string needle = platform::lowercased(platform::trimmingWhitespaceSet(query));
 
-    std::vector<TZItem> matches;
+    std::vector<std::reference_wrapper<const TZItem>> matches;
+    matches.reserve(all.size() + 1);
     if (needle.empty()) {
-        matches = all;
+        matches.assign(all.begin(), all.end());
     } else {
         const std::vector<std::string>& titles = TZList::lowercasedTitles();
         const std::vector<std::string>& cities = TZList::lowercasedCities();
@@ -43,6 +44,12 @@ std::vector<TZItem> filteredZones(std::string_view query, std::string_view tz)
         }
     }
     return matches;
+}
+
+std::vector<TZItem> filteredZones(std::string_view query, std::string_view tz)
+{
+    const std::vector<std::reference_wrapper<const TZItem>> matches = filteredZoneRefs(query, tz);
+    return std::vector<TZItem>(matches.begin(), matches.end());
 }
 
 } // namespace horalet::ZoneChoice

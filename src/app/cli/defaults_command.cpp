@@ -8,6 +8,7 @@
 #include "app/cli/command_line.h"
 #include "app/host_services.h"
 #include "clock/settings_keys.h"
+#include "platform/foundation/text.h"
 #include "platform/qt/json_preferences_file.h"
 #include "updates/update_keys.h"
 
@@ -114,6 +115,9 @@ int write(const std::vector<std::string>& args, std::ostream& err)
     }
     const std::string& key = words[0];
     const std::string& text = words[1];
+    if (!platform::isValidUtf8(key) || !platform::isValidUtf8(text)) {
+        return badInput(err, "the key and the value must be UTF-8 text");
+    }
     const std::optional<ValueType> known = knownType(key);
     if (known && flagged && *known != *flagged) {
         return badInput(

@@ -14,7 +14,7 @@ int runZones(const std::vector<std::string>& args, std::ostream& out)
     }
     app::HostServices host;
     const std::string tz = platform::defaults().stringForKey(K::tz).value_or("");
-    for (const TZItem& item : ZoneChoice::filteredZones(query, tz)) {
+    for (const TZItem& item : ZoneChoice::filteredZoneRefs(query, tz)) {
         out << item.title << "\n";
     }
     return 0;

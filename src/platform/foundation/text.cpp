@@ -2,6 +2,7 @@
 
 #include <unicode/locid.h>
 #include <unicode/uchar.h>
+#include <unicode/ustring.h>
 
 namespace horalet::platform {
 
@@ -50,6 +51,14 @@ std::string lowercased(std::string_view text)
 bool contains(std::string_view text, std::string_view part)
 {
     return text.find(part) != std::string_view::npos;
+}
+
+bool isValidUtf8(std::string_view text)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    int32_t length = 0;
+    u_strFromUTF8(nullptr, 0, &length, text.data(), static_cast<int32_t>(text.size()), &status);
+    return status != U_INVALID_CHAR_FOUND;
 }
 
 std::string replacingAll(std::string_view text, std::string_view from, std::string_view to)

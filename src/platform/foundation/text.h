@@ -22,6 +22,9 @@ std::string lowercased(std::string_view text);
 
 bool contains(std::string_view text, std::string_view part);
 
+// True when the bytes are well-formed UTF-8, the only text the store keeps.
+bool isValidUtf8(std::string_view text);
+
 // Every occurrence of `from` replaced by `to`, in one left-to-right pass.
 std::string replacingAll(std::string_view text, std::string_view from, std::string_view to);
 

@@ -121,7 +121,12 @@ PreferenceDictionary JsonPreferencesFile::load()
 void JsonPreferencesFile::setAside(const std::string& problem)
 {
     const std::string stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString();
-    const std::string aside = path_ + ".damaged-" + stamp;
+    std::string aside = path_ + ".damaged-" + stamp;
+    // A file set aside earlier in the same second must not be replaced.
+    struct stat taken { };
+    for (int count = 2; ::lstat(aside.c_str(), &taken) == 0; ++count) {
+        aside = path_ + ".damaged-" + stamp + "-" + std::to_string(count);
+    }
     if (::rename(path_.c_str(), aside.c_str()) == 0) {
         complain("preferences file " + path_ + " is damaged (" + problem + "); kept it as " + aside
             + " and started on the default settings");

@@ -1,0 +1,213 @@
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "clock/settings_keys.h"
+#include "clock_fixture.h"
+#include "platform/foundation/system_environment.h"
+
+namespace horalet::testing {
+namespace {
+
+namespace shell = platform::shell;
+
+class TickTimerTest : public ClockFixture {
+protected:
+    TickTimerTest() { platform.store.setBool(K::seconds, true); }
+
+    std::vector<long long> fireTimes() const
+    {
+        std::vector<long long> times;
+        for (const TimerFire& fire : shell.runLoop.fires()) {
+            times.push_back(ms(fire.at));
+        }
+        return times;
+    }
+
+    std::vector<std::string> titlesSince(std::size_t first) const
+    {
+        std::vector<std::string> texts;
+        const auto& titles = shell.button().titles();
+        for (std::size_t i = first; i < titles.size(); ++i) {
+            texts.push_back(titles[i].text);
+        }
+        return texts;
+    }
+};
+
+struct ScheduleCase {
+    const char* name;
+    double startSecond;
+    double lateness;
+    double firstFireSecond;
+    std::vector<double> fireSeconds;
+};
+
+class TickScheduleTest : public TickTimerTest, public ::testing::WithParamInterface<ScheduleCase> { };
+
+TEST_P(TickScheduleTest, TicksLandJustAfterEachWholeSecondOnAFixedSchedule)
+{
+    const ScheduleCase& c = GetParam();
+    platform.clock.set(at(12, 0, c.startSecond));
+    shell.runLoop.lateness = c.lateness;
+    launch();
+
+    const shell::Timer& timer = *delegate.timer();
+    EXPECT_EQ(ms(timer.fireDate()), ms(at(12, 0, c.firstFireSecond)));
+    EXPECT_EQ(timer.interval(), 1.0);
+    EXPECT_EQ(timer.tolerance(), 0.05);
+    EXPECT_TRUE(timer.repeats());
+    EXPECT_EQ(timer.target(), &delegate);
+    EXPECT_EQ(timer.action(), "tick");
+    ASSERT_EQ(shell.runLoop.added().size(), 1U);
+    EXPECT_EQ(shell.runLoop.added().front().mode, shell::RunLoopMode::common);
+
+    shell.runLoop.advanceTo(at(12, 0, 3.5));
+
+    std::vector<long long> expected;
+    for (const double second : c.fireSeconds) {
+        expected.push_back(ms(at(12, 0, second)));
+    }
+    EXPECT_EQ(fireTimes(), expected);
+    EXPECT_EQ(ms(timer.fireDate()), ms(at(12, 0, 4.005)));
+    std::vector<std::string> titles{"11月19日周三 12:00:00"};
+    for (const double second : c.fireSeconds) {
+        titles.push_back("11月19日周三 12:00:0" + std::to_string(static_cast<int>(second)));
+    }
+    EXPECT_EQ(titlesSince(0), titles);
+}
+
+INSTANTIATE_TEST_SUITE_P(Starts, TickScheduleTest,
+    ::testing::Values(ScheduleCase{"MidSecond", 0.3, 0.0, 1.005, {1.005, 2.005, 3.005}},
+        ScheduleCase{"OnAWholeSecond", 0.0, 0.0, 0.005, {0.005, 1.005, 2.005, 3.005}},
+        ScheduleCase{"LateFiresKeepTheSchedule", 0.3, 0.045, 1.005, {1.05, 2.05, 3.05}}),
+    [](const ::testing::TestParamInfo<ScheduleCase>& param) { return std::string(param.param.name); });
+
+TEST_F(TickTimerTest, WithSecondsHiddenTheTitleIsStillSetEverySecond)
+{
+    platform.store.setBool(K::seconds, false);
+    platform.clock.set(at(12, 0, 58.3));
+    launch();
+    shell.runLoop.advanceTo(at(12, 1, 1.5));
+
+    EXPECT_EQ(fireTimes(), (std::vector<long long>{ms(at(12, 0, 59.005)), ms(at(12, 1, 0.005)), ms(at(12, 1, 1.005))}));
+    EXPECT_EQ(titlesSince(0),
+        (std::vector<std::string>{
+            "11月19日周三 12:00", "11月19日周三 12:00", "11月19日周三 12:01", "11月19日周三 12:01"}));
+}
+
+struct RealignCase {
+    const char* name;
+    bool workspace;
+    std::string_view notification;
+};
+
+TEST_F(TickTimerTest, WakeAndClockChangesRefreshAtOnceAndRealignTheTimer)
+{
+    const std::vector<RealignCase> cases{
+        {"wake from sleep", true, platform::notifications::workspaceDidWake},
+        {"system clock set", false, platform::notifications::systemClockDidChange},
+    };
+    launch();
+    platform.mainQueue.drain();
+    for (const RealignCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        shell.runLoop.advance(2.0);
+        const std::shared_ptr<shell::Timer> before = delegate.timer();
+        const std::size_t titlesBefore = shell.button().titles().size();
+        const std::size_t firesBefore = shell.runLoop.fires().size();
+
+        const platform::Instant woke = platform.clock.now().advanced(600.4);
+        platform.clock.set(woke);
+        (c.workspace ? platform.workspaceCenter : platform.defaultCenter).post(c.notification);
+
+        ASSERT_EQ(shell.button().titles().size(), titlesBefore + 1);
+        EXPECT_EQ(shell.button().titles().back().at, woke);
+        EXPECT_FALSE(before->isValid());
+        ASSERT_NE(delegate.timer(), before);
+        EXPECT_EQ(ms(delegate.timer()->fireDate()), ms(woke) - ms(woke) % 1000 + 1005);
+
+        shell.runLoop.advance(1.0);
+        ASSERT_EQ(shell.runLoop.fires().size(), firesBefore + 1);
+        EXPECT_EQ(shell.runLoop.fires().back().timer, delegate.timer().get());
+        EXPECT_EQ(ms(shell.runLoop.fires().back().at), ms(woke) - ms(woke) % 1000 + 1005);
+    }
+    EXPECT_EQ(platform.mainQueue.pending(), 0U);
+    EXPECT_EQ(platform.environment.resets(), 0);
+}
+
+TEST_F(TickTimerTest, EveryPreferenceWriteLeadsToItsOwnRebuildInOrder)
+{
+    launch();
+    platform.mainQueue.drain();
+    const std::size_t titlesBefore = shell.button().titles().size();
+
+    platform.store.setString(K::label, "甲");
+    platform.store.setString(K::label, "乙");
+    platform.store.setBool(K::seconds, false);
+
+    EXPECT_EQ(platform.mainQueue.pending(), 3U);
+    EXPECT_EQ(shell.button().titles().size(), titlesBefore);
+    EXPECT_EQ(platform.environment.resets(), 0);
+
+    platform.mainQueue.runPending();
+    EXPECT_EQ(platform.environment.resets(), 3);
+    EXPECT_EQ(titlesSince(titlesBefore),
+        (std::vector<std::string>{"乙 11月19日周三 12:00", "乙 11月19日周三 12:00", "乙 11月19日周三 12:00"}));
+}
+
+// A system zone that is read once and kept until reset, as the platform
+// keeps it.
+class CachingEnvironment final : public platform::SystemEnvironment {
+public:
+    platform::TimeZone systemTimeZone() override
+    {
+        if (!cached_) {
+            cached_ = platform::TimeZone::named(hostZone);
+        }
+        return *cached_;
+    }
+    void resetSystemTimeZone() override { cached_.reset(); }
+    platform::Locale currentLocale() override { return platform::Locale::withIdentifier("zh_CN"); }
+
+    std::string hostZone = "UTC";
+
+private:
+    std::optional<platform::TimeZone> cached_;
+};
+
+TEST_F(TickTimerTest, AZoneChangeIsReadAfreshBeforeTheRebuild)
+{
+    CachingEnvironment environment;
+    platform::Services services = platform::services();
+    services.environment = &environment;
+    platform::install(services);
+    launch();
+
+    environment.hostZone = "Asia/Tokyo";
+    platform.defaultCenter.post(platform::notifications::systemTimeZoneDidChange);
+    platform.mainQueue.drain();
+
+    EXPECT_EQ(shell.button().title(), "11月19日周三 21:00:00");
+}
+
+TEST_F(TickTimerTest, ASettingsChangeKeepsTheSameTimerOnItsSchedule)
+{
+    launch();
+    shell.runLoop.advance(1.0);
+    const std::shared_ptr<shell::Timer> timer = delegate.timer();
+
+    platform.store.setString(K::label, "东京");
+    platform.mainQueue.drain();
+    shell.runLoop.advance(1.0);
+
+    EXPECT_EQ(delegate.timer(), timer);
+    EXPECT_EQ(shell.runLoop.added().size(), 1U);
+    EXPECT_EQ(fireTimes(), (std::vector<long long>{ms(at(12, 0, 1.005)), ms(at(12, 0, 2.005))}));
+    EXPECT_EQ(shell.button().title(), "东京 11月19日周三 12:00:02");
+}
+
+} // namespace
+} // namespace horalet::testing
