@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace horalet::app {
+
+// The clock text, with the current settings, for instants spread over every
+// weekday, every month and the hours of a day: among them is the widest
+// text the settings can produce, which panels use to keep the clock's
+// width steady.
+std::vector<std::string> clockTextSamples();
+
+} // namespace horalet::app

@@ -1,0 +1,79 @@
+#include "platform/linux/system/xdg_login_items.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/linux/atomic_file.h"
+#include "platform/linux/system/autostart_entry.h"
+
+namespace horalet::platform::os {
+
+namespace {
+
+shell::LoginItemError failure(const std::string& what, const std::string& reason)
+{
+    return shell::LoginItemError{what + "（" + reason + "）"};
+}
+
+} // namespace
+
+XdgLoginItems::XdgLoginItems(std::string entryPath, std::string programPath)
+    : entryPath_(std::move(entryPath))
+    , programPath_(std::move(programPath))
+{
+}
+
+shell::LoginItemStatus XdgLoginItems::status() const
+{
+    std::string text;
+    std::string error;
+    if (!readWholeFile(entryPath_, text, error)) {
+        return shell::LoginItemStatus::notRegistered;
+    }
+    return autostart::isEnabled(text) ? shell::LoginItemStatus::enabled : shell::LoginItemStatus::requiresApproval;
+}
+
+std::optional<shell::LoginItemError> XdgLoginItems::registerItem()
+{
+    if (programPath_.empty() || programPath_.front() != '/') {
+        return failure("找不到本程序的位置，无法创建开机启动项", programPath_);
+    }
+    std::string error;
+    if (!makeFolders(folderOf(entryPath_), 0700, error)) {
+        return failure("无法创建自启动文件夹 " + folderOf(entryPath_), error);
+    }
+    if (!writeFileAtomically(entryPath_, autostart::entryText("Horalet", programPath_), 0644, error)) {
+        return failure("无法写入自启动项 " + entryPath_, error);
+    }
+    return std::nullopt;
+}
+
+std::optional<shell::LoginItemError> XdgLoginItems::unregisterItem()
+{
+    if (::unlink(entryPath_.c_str()) != 0 && errno != ENOENT) {
+        return failure("无法删除自启动项 " + entryPath_, std::strerror(errno));
+    }
+    return std::nullopt;
+}
+
+std::string runningProgramPath()
+{
+    char buffer[PATH_MAX];
+    const ssize_t length = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    if (length <= 0) {
+        return {};
+    }
+    std::string path(buffer, static_cast<std::size_t>(length));
+    // A program replaced by an update while it runs still answers with its
+    // old inode, which the kernel marks as deleted; the path is the same.
+    constexpr std::string_view deleted = " (deleted)";
+    if (path.ends_with(deleted)) {
+        path.resize(path.size() - deleted.size());
+    }
+    return path;
+}
+
+} // namespace horalet::platform::os

@@ -1,0 +1,124 @@
+#include "platform/qt/shell/desktop/desktop_status_item.h"
+
+#include <cstdio>
+
+#include "build_info.h"
+#include "platform/qt/shell/desktop/clock_icon.h"
+#include "platform/qt/shell/desktop/theme_icon.h"
+
+namespace horalet::platform::qt {
+
+namespace {
+
+// A panel that restarts leaves for a moment; the window waits that long
+// before it stands in.
+constexpr std::chrono::seconds kHostGoneGrace{3};
+
+} // namespace
+
+DesktopStatusItem::DesktopStatusItem(QDBusConnection bus, QString itemService, LabelGuide& guide)
+    : bus_(std::move(bus))
+    , itemService_(std::move(itemService))
+    , guide_(guide)
+    , notifierItem_(QString::fromLatin1(build::kApplicationId), installedIconName(), clockIconPixmaps(),
+          QDBusObjectPath(DBusMenuExporter::objectPath()))
+{
+    hostGone_.setSingleShot(true);
+    hostGone_.setInterval(kHostGoneGrace);
+    QObject::connect(&hostGone_, &QTimer::timeout, [this] {
+        hadHost_ = false;
+        showWindow("the status-notifier host went away");
+    });
+    if (!bus_.isConnected()) {
+        showWindow("there is no session bus");
+        return;
+    }
+    bus_.registerObject(StatusNotifierItem::objectPath(), &notifierItem_,
+        QDBusConnection::ExportAllProperties | QDBusConnection::ExportAllSignals);
+    bus_.registerService(itemService_);
+    registration_ = std::make_unique<StatusNotifierRegistration>(
+        bus_, itemService_, [this](bool present) { hostPresenceChanged(present); });
+    // Register once launching has given the item its menu and first title.
+    QTimer::singleShot(0, registration_.get(), [this] { registration_->start(); });
+}
+
+DesktopStatusItem::~DesktopStatusItem()
+{
+    if (bus_.isConnected()) {
+        bus_.unregisterService(itemService_);
+        bus_.unregisterObject(StatusNotifierItem::objectPath());
+        bus_.unregisterObject(DBusMenuExporter::objectPath());
+    }
+}
+
+void DesktopStatusItem::setMenu(std::shared_ptr<shell::Menu> menu)
+{
+    if (bus_.isConnected()) {
+        bus_.unregisterObject(DBusMenuExporter::objectPath());
+    }
+    menu_ = std::move(menu);
+    exporter_ = std::make_unique<DBusMenuExporter>(menu_);
+    qtMenu_ = std::make_unique<QtMenu>(menu_);
+    if (bus_.isConnected()) {
+        bus_.registerObject(DBusMenuExporter::objectPath(), exporter_.get(),
+            QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals | QDBusConnection::ExportAllProperties);
+    }
+    menu_->setChangeListener([this](const shell::MenuItem& item) {
+        exporter_->itemChanged(item);
+        qtMenu_->itemChanged(item);
+    });
+    if (window_) {
+        window_->setMenu(&qtMenu_->widget());
+    }
+}
+
+void DesktopStatusItem::setTitle(const std::string& title)
+{
+    title_ = title;
+    const QString text = QString::fromStdString(title_);
+    notifierItem_.setTitle(text, guide_.current());
+    if (window_) {
+        window_->setTitle(text);
+    }
+}
+
+void DesktopStatusItem::setFont(const shell::Font& font)
+{
+    font_ = font;
+    if (window_) {
+        window_->setTitleFont(font);
+    }
+}
+
+void DesktopStatusItem::hostPresenceChanged(bool present)
+{
+    if (present) {
+        hadHost_ = true;
+        hostGone_.stop();
+        if (window_) {
+            window_->hide();
+        }
+    } else if (hadHost_) {
+        hostGone_.start();
+    } else {
+        showWindow("no status-notifier host is on the session bus");
+    }
+}
+
+void DesktopStatusItem::showWindow(const char* reason)
+{
+    if (!window_) {
+        window_ = std::make_unique<StatusWindow>();
+        if (font_) {
+            window_->setTitleFont(*font_);
+        }
+        window_->setTitle(QString::fromStdString(title_));
+        if (qtMenu_) {
+            window_->setMenu(&qtMenu_->widget());
+        }
+    }
+    std::fprintf(stderr, "horalet: %s; showing the clock in a small window instead\n", reason);
+    window_->show();
+}
+
+} // namespace horalet::platform::qt

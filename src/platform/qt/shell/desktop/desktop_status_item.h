@@ -1,0 +1,60 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include <QDBusConnection>
+#include <QTimer>
+
+#include "platform/qt/shell/desktop/dbus_menu_exporter.h"
+#include "platform/qt/shell/desktop/label_guide.h"
+#include "platform/qt/shell/desktop/qt_menu.h"
+#include "platform/qt/shell/desktop/status_notifier_item.h"
+#include "platform/qt/shell/desktop/status_notifier_registration.h"
+#include "platform/qt/shell/desktop/status_window.h"
+#include "platform/shell/status_bar.h"
+
+namespace horalet::platform::qt {
+
+// The status item on a desktop: a StatusNotifierItem on the session bus
+// with its menu over dbusmenu, and, while no panel hosts such items (or
+// there is no session bus), a status window with the same title and menu.
+class DesktopStatusItem final : public shell::StatusItem, public shell::StatusBarButton {
+public:
+    DesktopStatusItem(QDBusConnection bus, QString itemService, LabelGuide& guide);
+    ~DesktopStatusItem() override;
+
+    shell::StatusBarButton* button() override { return this; }
+    void setMenu(std::shared_ptr<shell::Menu> menu) override;
+    std::shared_ptr<shell::Menu> menu() const override { return menu_; }
+
+    const std::string& title() const override { return title_; }
+    void setTitle(const std::string& title) override;
+    std::optional<shell::Font> font() const override { return font_; }
+    void setFont(const shell::Font& font) override;
+
+    const StatusNotifierItem& notifierItem() const { return notifierItem_; }
+    // None until the item needed one.
+    const StatusWindow* statusWindow() const { return window_.get(); }
+    bool showsWindow() const { return window_ && window_->isVisible(); }
+
+private:
+    void hostPresenceChanged(bool present);
+    void showWindow(const char* reason);
+
+    QDBusConnection bus_;
+    QString itemService_;
+    LabelGuide& guide_;
+    std::string title_;
+    std::optional<shell::Font> font_;
+    std::shared_ptr<shell::Menu> menu_;
+    StatusNotifierItem notifierItem_;
+    std::unique_ptr<DBusMenuExporter> exporter_;
+    std::unique_ptr<QtMenu> qtMenu_;
+    std::unique_ptr<StatusWindow> window_;
+    std::unique_ptr<StatusNotifierRegistration> registration_;
+    QTimer hostGone_;
+    bool hadHost_ = false;
+};
+
+} // namespace horalet::platform::qt

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <atomic>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <QString>
+
+#include "platform/foundation/notification_center.h"
+
+namespace horalet::platform::qt {
+
+// The widest title the current settings can produce, measured in the
+// application's font, worked out again only after the settings or the
+// system zone changed.
+class LabelGuide {
+public:
+    using Samples = std::function<std::vector<std::string>()>;
+
+    void setSource(Samples samples, NotificationCenter& changes);
+    QString current();
+
+private:
+    Samples samples_;
+    std::atomic<bool> stale_ = true;
+    QString current_;
+};
+
+} // namespace horalet::platform::qt

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <memory>
+
+#include <QApplication>
+#include <QDBusConnection>
+
+#include "platform/qt/shell/desktop/desktop_status_item.h"
+#include "platform/qt/shell/desktop/label_guide.h"
+#include "platform/qt/shell/desktop/qt_desktop_services.h"
+#include "platform/qt/shell/desktop_shell.h"
+
+namespace horalet::platform::qt {
+
+// Status items for the desktop's panel, on the given session bus.
+class DesktopStatusBar final : public shell::StatusBar {
+public:
+    DesktopStatusBar(QDBusConnection bus, LabelGuide& guide);
+
+    std::shared_ptr<shell::StatusItem> statusItemWithLength(double length) override;
+
+private:
+    QDBusConnection bus_;
+    LabelGuide& guide_;
+    int made_ = 0;
+};
+
+// The desktop shell on an existing QApplication.
+class QtDesktopShell final : public DesktopShell {
+public:
+    explicit QtDesktopShell(QDBusConnection sessionBus);
+
+    shell::StatusBar& statusBar() override { return statusBar_; }
+    shell::Fonts& fonts() override { return fonts_; }
+    shell::Windows& windows() override { return *windows_; }
+    shell::Alerts& alerts() override { return alerts_; }
+    void activate() override;
+    void setLabelGuide(std::function<std::vector<std::string>()> guide, NotificationCenter& changes) override;
+
+private:
+    LabelGuide guide_;
+    DesktopStatusBar statusBar_;
+    QtFonts fonts_;
+    std::unique_ptr<shell::Windows> windows_;
+    QtAlerts alerts_;
+};
+
+} // namespace horalet::platform::qt

@@ -1,0 +1,54 @@
+#include "platform/qt/shell/desktop/qt_menu.h"
+
+#include <QTimer>
+
+namespace horalet::platform::qt {
+
+QtMenu::QtMenu(std::shared_ptr<shell::Menu> menu)
+    : menu_(std::move(menu))
+{
+    for (const auto& item : menu_->items()) {
+        QAction* action = item->isSeparator() ? widget_.addSeparator() : widget_.addAction(QString());
+        if (!item->keyEquivalent().empty()) {
+            action->setShortcut(QKeySequence(QStringLiteral("Ctrl+") + QString::fromStdString(item->keyEquivalent())));
+        }
+        std::weak_ptr<shell::MenuItem> weak = item;
+        QObject::connect(action, &QAction::triggered, &widget_, [this, weak] {
+            QTimer::singleShot(0, &widget_, [weak] {
+                if (const auto chosen = weak.lock()) {
+                    chosen->perform();
+                }
+            });
+        });
+        actions_.push_back(action);
+        update(actions_.size() - 1);
+    }
+    QObject::connect(&widget_, &QMenu::aboutToShow, [this] { menu_->willOpen(); });
+}
+
+void QtMenu::itemChanged(const shell::MenuItem& item)
+{
+    const auto& items = menu_->items();
+    for (std::size_t index = 0; index < items.size() && index < actions_.size(); ++index) {
+        if (items[index].get() == &item) {
+            update(index);
+        }
+    }
+}
+
+void QtMenu::update(std::size_t index)
+{
+    const shell::MenuItem& item = *menu_->items()[index];
+    QAction& action = *actions_[index];
+    action.setVisible(!item.isHidden());
+    if (item.isSeparator()) {
+        return;
+    }
+    // A literal ampersand is doubled; QMenu would take it for a mnemonic.
+    action.setText(QString::fromStdString(item.title()).replace(QLatin1Char('&'), QStringLiteral("&&")));
+    action.setEnabled(item.isEnabled());
+    action.setCheckable(item.state() == shell::ItemState::on);
+    action.setChecked(item.state() == shell::ItemState::on);
+}
+
+} // namespace horalet::platform::qt

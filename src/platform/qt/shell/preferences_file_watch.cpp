@@ -1,0 +1,18 @@
+#include "platform/qt/shell/preferences_file_watch.h"
+
+namespace horalet::platform::qt {
+
+namespace {
+
+// Long enough for a writer that does not rename into place to finish its
+// file, short enough that the change shows within a second.
+constexpr std::chrono::milliseconds kSettle{150};
+
+} // namespace
+
+PreferencesFileWatch::PreferencesFileWatch(PreferencesStore& store, const QString& path)
+    : watch_(path, kSettle, [&store] { store.reload(); })
+{
+}
+
+} // namespace horalet::platform::qt

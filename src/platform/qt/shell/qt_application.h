@@ -1,0 +1,30 @@
+#pragma once
+
+#include <functional>
+
+#include "platform/shell/application.h"
+
+namespace horalet::platform::qt {
+
+// The application object over the Qt event loop of this process, whichever
+// kind of Qt application (with or without a display) it is.
+class QtApplication final : public shell::Application {
+public:
+    void setDelegate(shell::ApplicationDelegate* delegate) override { delegate_ = delegate; }
+    void setActivationPolicy(shell::ActivationPolicy policy) override { policy_ = policy; }
+    shell::ActivationPolicy activationPolicy() const { return policy_; }
+    int run() override;
+    void activateIgnoringOtherApps() override;
+    void terminate() override;
+
+    // What bringing the application to the front means where there is a
+    // display; without one there is nothing to bring forward.
+    void setActivator(std::function<void()> activator) { activator_ = std::move(activator); }
+
+private:
+    shell::ApplicationDelegate* delegate_ = nullptr;
+    shell::ActivationPolicy policy_ = shell::ActivationPolicy::regular;
+    std::function<void()> activator_;
+};
+
+} // namespace horalet::platform::qt

@@ -1,0 +1,161 @@
+#include "platform/qt/shell/qt_shell.h"
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+
+#include "build_info.h"
+#include "platform/foundation/clock.h"
+#include "platform/linux/system/autostart_entry.h"
+#include "platform/linux/system/xdg_login_items.h"
+#include "platform/qt/shell/clock_set_watch.h"
+#include "platform/qt/shell/headless_services.h"
+#include "platform/qt/shell/preferences_file_watch.h"
+#include "platform/qt/shell/qt_application.h"
+#include "platform/qt/shell/qt_main_queue.h"
+#include "platform/qt/shell/qt_run_loop.h"
+#include "platform/qt/shell/quit_on_signals.h"
+#include "platform/qt/shell/single_instance.h"
+#include "platform/qt/shell/terminal_status_bar.h"
+#include "platform/qt/shell/tracked_status_bar.h"
+#include "platform/qt/shell/wake_watch.h"
+#include "platform/qt/shell/zone_watch.h"
+
+namespace horalet::platform::qt {
+
+namespace {
+
+bool isSet(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value != nullptr && value[0] != '\0';
+}
+
+} // namespace
+
+ShellMode chooseShellMode(bool headlessRequested)
+{
+    if (headlessRequested || (!isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY"))) {
+        return ShellMode::terminal;
+    }
+    return ShellMode::desktop;
+}
+
+struct QtShell::Parts {
+    Parts(int& argc, char** argv, std::unique_ptr<DesktopShell> desktopShell)
+        : coreApplication(desktopShell ? nullptr : std::make_unique<QCoreApplication>(argc, argv))
+        , desktop(std::move(desktopShell))
+    {
+    }
+
+    std::unique_ptr<QCoreApplication> coreApplication;
+    std::unique_ptr<DesktopShell> desktop;
+    SystemClock clock;
+    QtApplication application;
+    QtMainQueue mainQueue;
+    QtRunLoop runLoop{clock};
+    QuitOnSignals quitOnSignals{[this] { application.terminate(); }};
+    TerminalStatusBar terminalBar{STDOUT_FILENO, [this] { application.terminate(); }};
+    HeadlessFonts headlessFonts;
+    HeadlessAlerts headlessAlerts;
+    HeadlessWindows headlessWindows;
+    os::XdgLoginItems loginItems{os::autostart::entryPath(build::kApplicationId), os::runningProgramPath()};
+    std::unique_ptr<TrackedStatusBar> statusBar;
+    std::unique_ptr<ClockSetWatch> clockSetWatch;
+    std::unique_ptr<ZoneWatch> zoneWatch;
+    std::unique_ptr<WakeWatch> wakeWatch;
+    std::unique_ptr<PreferencesFileWatch> preferencesWatch;
+    std::unique_ptr<SingleInstance> singleInstance;
+};
+
+QtShell::QtShell(int& argc, char** argv, std::unique_ptr<DesktopShell> desktop)
+    : parts_(std::make_unique<Parts>(argc, argv, std::move(desktop)))
+{
+    Parts& parts = *parts_;
+    if (parts.desktop) {
+        parts.statusBar = std::make_unique<TrackedStatusBar>(parts.desktop->statusBar());
+        parts.application.setActivator([&parts] { parts.desktop->activate(); });
+    } else {
+        // A reader that goes away ends the line through a failed write, not a signal.
+        std::signal(SIGPIPE, SIG_IGN);
+        parts.statusBar = std::make_unique<TrackedStatusBar>(parts.terminalBar);
+    }
+}
+
+QtShell::~QtShell() = default;
+
+shell::ShellServices QtShell::services()
+{
+    Parts& parts = *parts_;
+    shell::ShellServices services;
+    services.application = &parts.application;
+    services.statusBar = parts.statusBar.get();
+    services.mainRunLoop = &parts.runLoop;
+    services.loginItems = &parts.loginItems;
+    if (parts.desktop) {
+        services.fonts = &parts.desktop->fonts();
+        services.windows = &parts.desktop->windows();
+        services.alerts = &parts.desktop->alerts();
+    } else {
+        services.fonts = &parts.headlessFonts;
+        services.windows = &parts.headlessWindows;
+        services.alerts = &parts.headlessAlerts;
+    }
+    return services;
+}
+
+MainQueue& QtShell::mainQueue()
+{
+    return parts_->mainQueue;
+}
+
+void QtShell::watchSystemEvents(const std::string& preferencesPath)
+{
+    Parts& parts = *parts_;
+    parts.clockSetWatch = std::make_unique<ClockSetWatch>(platform::defaultCenter());
+    parts.zoneWatch = std::make_unique<ZoneWatch>(platform::defaultCenter(), ZoneWatch::defaultZoneFile());
+    parts.wakeWatch = std::make_unique<WakeWatch>(platform::workspaceCenter());
+    parts.preferencesWatch
+        = std::make_unique<PreferencesFileWatch>(platform::defaults(), QString::fromStdString(preferencesPath));
+    const QDBusConnection systemBus = QDBusConnection::systemBus();
+    if (systemBus.isConnected()) {
+        parts.zoneWatch->followTimedate(systemBus);
+    }
+    if (!parts.wakeWatch->followLogind(systemBus)) {
+        parts.runLoop.setAfterFire([&parts] { parts.wakeWatch->checkSuspendGap(); });
+    }
+}
+
+std::optional<int> QtShell::deferToRunningInstance()
+{
+    Parts& parts = *parts_;
+    if (!parts.desktop) {
+        return std::nullopt;
+    }
+    parts.singleInstance = std::make_unique<SingleInstance>(
+        QDBusConnection::sessionBus(), [&parts] { parts.statusBar->performMenuAction("openSettings"); });
+    switch (parts.singleInstance->claim()) {
+    case SingleInstance::Claim::handedOff:
+        return 0;
+    case SingleInstance::Claim::unanswered:
+        std::fputs("horalet: another Horalet runs in this session but does not answer\n", stderr);
+        return 1;
+    case SingleInstance::Claim::ours:
+    case SingleInstance::Claim::noBus:
+        break;
+    }
+    return std::nullopt;
+}
+
+void QtShell::setLabelGuide(std::function<std::vector<std::string>()> guide)
+{
+    if (parts_->desktop) {
+        parts_->desktop->setLabelGuide(std::move(guide), platform::defaultCenter());
+    }
+}
+
+} // namespace horalet::platform::qt

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+#include "platform/qt/shell/desktop_shell.h"
+
+namespace horalet::platform::qt {
+
+enum class ShellMode { terminal, desktop };
+
+// The terminal line when asked for, or when there is neither an X11 nor a
+// Wayland display to show a panel item on.
+ShellMode chooseShellMode(bool headlessRequested);
+
+// The desktop shell of this process on Qt: the event loop, timers, main
+// queue, the status item (in the panel, or as a line on standard output),
+// the system's events and the session's single instance.
+class QtShell {
+public:
+    // Without a desktop shell, makes a Qt application without a display
+    // and writes the status item's titles to standard output.
+    QtShell(int& argc, char** argv, std::unique_ptr<DesktopShell> desktop);
+    QtShell(const QtShell&) = delete;
+    QtShell& operator=(const QtShell&) = delete;
+    ~QtShell();
+
+    shell::ShellServices services();
+    MainQueue& mainQueue();
+
+    // Posts the system's events to the installed centres: clock set, zone
+    // changed, wake from sleep, and a change of the preferences file by
+    // another process (reloading the installed store).
+    void watchSystemEvents(const std::string& preferencesPath);
+
+    // With a display, one clock per session: when another instance already
+    // runs, asks it to open its settings window and answers the status this
+    // process should exit with.
+    std::optional<int> deferToRunningInstance();
+
+    void setLabelGuide(std::function<std::vector<std::string>()> guide);
+
+private:
+    struct Parts;
+    std::unique_ptr<Parts> parts_;
+};
+
+} // namespace horalet::platform::qt

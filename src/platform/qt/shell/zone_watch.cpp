@@ -1,0 +1,64 @@
+#include "platform/qt/shell/zone_watch.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace horalet::platform::qt {
+
+namespace {
+
+// Enough for tools that rewrite the link in two steps to have finished.
+constexpr std::chrono::milliseconds kSettle{100};
+constexpr qint64 kLargestZoneFile = 1 << 20;
+
+} // namespace
+
+ZoneWatch::ZoneWatch(NotificationCenter& center, const QString& zoneFile)
+    : center_(center)
+    , watch_(zoneFile, kSettle, [this] { settled(); })
+{
+    fingerprint_ = fingerprint();
+}
+
+void ZoneWatch::followTimedate(QDBusConnection bus)
+{
+    bus.connect(QStringLiteral("org.freedesktop.timedate1"), QStringLiteral("/org/freedesktop/timedate1"),
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("PropertiesChanged"), this,
+        SLOT(timedatePropertiesChanged(QString, QVariantMap, QStringList)));
+}
+
+void ZoneWatch::timedatePropertiesChanged(
+    const QString& interface, const QVariantMap& changed, const QStringList& invalidated)
+{
+    const QString zone = QStringLiteral("Timezone");
+    if (interface == QStringLiteral("org.freedesktop.timedate1")
+        && (changed.contains(zone) || invalidated.contains(zone))) {
+        serviceSaidSo_ = true;
+        settled();
+    }
+}
+
+QByteArray ZoneWatch::fingerprint() const
+{
+    const QString path = watch_.path();
+    QByteArray print = QFileInfo(path).symLinkTarget().toUtf8();
+    print += '\0';
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) {
+        print += file.read(kLargestZoneFile);
+    }
+    return print;
+}
+
+void ZoneWatch::settled()
+{
+    QByteArray now = fingerprint();
+    if (now == fingerprint_ && !serviceSaidSo_) {
+        return;
+    }
+    fingerprint_ = std::move(now);
+    serviceSaidSo_ = false;
+    center_.post(notifications::systemTimeZoneDidChange);
+}
+
+} // namespace horalet::platform::qt

@@ -1,0 +1,78 @@
+#include "platform/updater/engine/engine_config.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QMetaObject>
+#include <QProcess>
+#include <QUrl>
+#include <cstdlib>
+
+#include "build_info.h"
+#include "engine_build_config.h"
+#include "platform/updater/engine/ed25519.h"
+#include "platform/updater/engine/program_file.h"
+
+namespace horalet::platform::updater::engine {
+
+namespace {
+
+std::string cacheHome()
+{
+    if (const char* cache = std::getenv("XDG_CACHE_HOME"); cache != nullptr && cache[0] == '/') {
+        return cache;
+    }
+    const char* home = std::getenv("HOME");
+    return std::string(home != nullptr ? home : "") + "/.cache";
+}
+
+// Starts the new program once this process has ended (waiting ten seconds
+// at most), so that it never meets the old one still running and steps
+// back as a second instance.
+bool startAfterThisProcess(const std::string& program)
+{
+    const QString script = QStringLiteral("i=0; while [ $i -lt 100 ] && kill -0 %1 2>/dev/null; do sleep 0.1; "
+                                          "i=$((i+1)); done; exec \"$0\"")
+                               .arg(QCoreApplication::applicationPid());
+    return QProcess::startDetached(
+        QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script, QString::fromStdString(program)});
+}
+
+void quitApplication()
+{
+    // Queued, so the work in progress (the caller of the installation)
+    // finishes first.
+    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+} // namespace
+
+EngineConfig builtEngineConfig()
+{
+    EngineConfig config;
+    config.feedUrl = HORALET_FEED_URL;
+    config.publicKeyBase64 = HORALET_ED_PUBLIC_KEY;
+    config.currentVersion = build::kVersion;
+    config.programPath = runningProgramPath();
+    config.cacheFolder = cacheHome() + "/" + build::kApplicationId + "/updates";
+    config.relaunch = startAfterThisProcess;
+    config.quit = quitApplication;
+    return config;
+}
+
+std::optional<std::string> decodePublicKey(const std::string& base64)
+{
+    const auto decoded = QByteArray::fromBase64Encoding(
+        QByteArray::fromStdString(base64).trimmed(), QByteArray::AbortOnBase64DecodingErrors);
+    if (!decoded || !isEd25519PublicKey(decoded.decoded.toStdString())) {
+        return std::nullopt;
+    }
+    return decoded.decoded.toStdString();
+}
+
+bool isUsableFeedUrl(const std::string& text)
+{
+    const QUrl url(QString::fromStdString(text), QUrl::StrictMode);
+    return url.isValid() && (url.scheme() == u"https" || url.scheme() == u"http") && !url.host().isEmpty();
+}
+
+} // namespace horalet::platform::updater::engine

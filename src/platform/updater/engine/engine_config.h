@@ -1,0 +1,52 @@
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/updater/engine/update_dialogs.h"
+
+namespace horalet::platform::updater::engine {
+
+// The preferences the engine keeps in the application's store.
+namespace keys {
+// Text: a feed location that replaces the one the program was built with.
+inline constexpr char feedUrl[] = "updates.feedURL";
+inline constexpr char automaticallyChecks[] = "updates.automaticallyChecks";
+inline constexpr char automaticallyDownloads[] = "updates.automaticallyDownloads";
+// Integer: when the last check began, in seconds since the Unix epoch.
+inline constexpr char lastCheckTime[] = "updates.lastCheckTime";
+} // namespace keys
+
+struct EngineConfig {
+    std::string feedUrl; // used unless the store names another
+    std::string publicKeyBase64; // the raw 32-byte Ed25519 key, in base64
+    std::string currentVersion;
+    std::string programPath; // the file an update replaces
+    std::string cacheFolder; // private folder for downloads
+    std::chrono::milliseconds transferTimeout = std::chrono::seconds(60);
+    int maximumRedirects = 5;
+    std::chrono::seconds checkInterval = std::chrono::hours(24);
+    // How soon after start a check that is due runs.
+    std::chrono::seconds overdueCheckDelay = std::chrono::seconds(30);
+    std::function<std::unique_ptr<UpdateDialogs>()> makeDialogs = makeDefaultUpdateDialogs;
+    // Starts the installed program on its own; false when it could not.
+    std::function<bool(const std::string& program)> relaunch;
+    // Ends this program (after an immediate installation).
+    std::function<void()> quit;
+};
+
+// The values this program was built with: the feed and key from the build,
+// its version, the running program file, the cache folder under
+// $XDG_CACHE_HOME, and relaunching and quitting through Qt.
+EngineConfig builtEngineConfig();
+
+// The raw public key, when the text is base64 of a valid Ed25519 key.
+std::optional<std::string> decodePublicKey(const std::string& base64);
+
+// Whether a feed location is a complete http or https URL.
+bool isUsableFeedUrl(const std::string& url);
+
+} // namespace horalet::platform::updater::engine

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/updater/engine/engine_config.h"
+#include "platform/updater/updater.h"
+
+namespace horalet::platform::updater::engine {
+
+class EngineUpdater;
+
+// The standard controller over the engine: its one updater, and checks the
+// user asks for shown with the engine's dialogs.
+class EngineController final : public UpdaterController {
+public:
+    EngineController(EngineConfig config, UpdaterDelegate* delegate);
+    ~EngineController() override;
+
+    Updater& updater() override;
+    void checkForUpdates() override;
+
+    EngineUpdater& engine() { return *engine_; }
+
+private:
+    std::shared_ptr<EngineUpdater> engine_;
+};
+
+// Makes engine controllers with `config`. The controllers need a Qt
+// application (QCoreApplication or QApplication) on the main thread and
+// the platform services (the preferences store, the clock).
+std::unique_ptr<UpdaterControllerFactory> makeEngineFactory(EngineConfig config = builtEngineConfig());
+
+} // namespace horalet::platform::updater::engine

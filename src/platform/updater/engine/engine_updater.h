@@ -1,0 +1,108 @@
+#pragma once
+
+#include <QFile>
+#include <QNetworkAccessManager>
+#include <QObject>
+#include <QTimer>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/foundation/key_value_observing.h"
+#include "platform/updater/engine/appcast.h"
+#include "platform/updater/engine/engine_config.h"
+#include "platform/updater/engine/http_transfer.h"
+#include "platform/updater/updater.h"
+
+namespace horalet::platform::updater::engine {
+
+// The updater on Linux. It checks the appcast feed, picks the newest
+// update for this system, downloads it into a private folder, verifies its
+// Ed25519 signature and the version it carries, stages it, and replaces the
+// program file when the program quits or at once on request. All of its
+// work runs on the main thread, in the Qt event loop; it tells its
+// delegate from there. It must be owned by a shared_ptr, so that the
+// actions it hands out can tell whether it still exists.
+class EngineUpdater final : public Updater, public std::enable_shared_from_this<EngineUpdater> {
+public:
+    EngineUpdater(EngineConfig config, UpdaterDelegate* delegate);
+    EngineUpdater(const EngineUpdater&) = delete;
+    EngineUpdater& operator=(const EngineUpdater&) = delete;
+    ~EngineUpdater() override;
+
+    std::optional<UpdaterError> startUpdater() override;
+
+    bool canCheckForUpdates() const override;
+    bool automaticallyChecksForUpdates() const override;
+    void setAutomaticallyChecksForUpdates(bool on) override;
+    bool automaticallyDownloadsUpdates() const override;
+    void setAutomaticallyDownloadsUpdates(bool on) override;
+
+    [[nodiscard]] ObservationToken observeCanCheckForUpdates(std::function<void()> handler) override;
+    [[nodiscard]] ObservationToken observeAutomaticallyChecksForUpdates(std::function<void()> handler) override;
+    [[nodiscard]] ObservationToken observeAutomaticallyDownloadsUpdates(std::function<void()> handler) override;
+
+    void checkForUpdatesInBackground() override;
+    // A check the user asked for, answered with the engine's dialogs.
+    void checkForUpdatesWithDialogs();
+
+    // Replaces the program file with the staged update, if one is staged;
+    // the running program goes on unchanged. Runs by itself when the
+    // application quits. True when an update was installed.
+    bool installStagedUpdate();
+
+    // The version staged for installation, if any.
+    std::optional<std::string> stagedVersion() const;
+
+private:
+    struct Settings;
+    struct Cycle {
+        UpdateCheck check;
+        bool userInitiated = false;
+        std::optional<AppcastEntry> update;
+        bool installWhenStaged = false;
+    };
+
+    void beginCycle(UpdateCheck check, bool userInitiated);
+    void feedArrived(const QByteArray& body, const QUrl& feedUrl, const std::optional<std::string>& error);
+    void updateChosen(const AppcastEntry& update);
+    void answered(bool installNow);
+    void download();
+    void downloadFinished(const std::optional<std::string>& error);
+    void stage(const AppcastEntry& update);
+    void failDownload(const UpdaterError& error);
+    void finishCycle(const std::optional<UpdaterError>& error);
+
+    void announceStaged();
+    bool installStaged(std::string& error);
+    void installAndRelaunch();
+
+    bool isStaged(const AppcastEntry& update) const;
+    std::optional<UpdaterError> whyNotVerified(const AppcastEntry& update, const std::string& bytes) const;
+    std::string currentFeedUrl() const;
+    TransferRules transferRules() const;
+    void recordCheckTime();
+    void reschedule();
+    std::string partPath() const;
+    std::string stagedPath() const;
+
+    EngineConfig config_;
+    UpdaterDelegate& delegate_;
+    std::unique_ptr<UpdateDialogs> dialogs_;
+    std::shared_ptr<Settings> settings_;
+    ObservedProperty<bool> canCheck_{false};
+    bool started_ = false;
+    std::string publicKey_;
+    std::optional<Cycle> cycle_;
+    std::optional<AppcastEntry> staged_;
+    std::unique_ptr<QNetworkAccessManager> network_;
+    std::unique_ptr<HttpTransfer> transfer_;
+    std::unique_ptr<QFile> downloadFile_;
+    std::int64_t received_ = 0;
+    QTimer checkTimer_;
+    // Ties the connections to the timer and the application's quit to
+    // this object's life.
+    QObject lifetime_;
+};
+
+} // namespace horalet::platform::updater::engine

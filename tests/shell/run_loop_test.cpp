@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+#include <vector>
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QThread>
+#include <QTimer>
+
+#include "platform/qt/shell/qt_application.h"
+#include "platform/qt/shell/qt_main_queue.h"
+#include "platform/qt/shell/qt_run_loop.h"
+#include "qt_test_support.h"
+
+namespace horalet::testing {
+namespace {
+
+using platform::Instant;
+using namespace std::chrono_literals;
+
+// The system clock, shifted: a clock that runs behind the time the event
+// loop's timers go by, as after a small step of the wall clock.
+class ShiftedClock final : public platform::Clock {
+public:
+    explicit ShiftedClock(double shift)
+        : shift_(shift)
+    {
+    }
+    Instant now() const override { return system_.now().advanced(shift_); }
+
+private:
+    platform::SystemClock system_;
+    double shift_;
+};
+
+// Records when, by its clock, each fire came, and what the fire date was.
+class FireLog final : public platform::shell::ActionTarget {
+public:
+    FireLog(const platform::Clock& clock)
+        : clock_(clock)
+    {
+    }
+    bool perform(std::string_view) override
+    {
+        firedAt.push_back(clock_.now());
+        if (onFire) {
+            onFire();
+        }
+        return true;
+    }
+    std::vector<Instant> firedAt;
+    std::function<void()> onFire;
+
+private:
+    const platform::Clock& clock_;
+};
+
+std::shared_ptr<platform::shell::Timer> repeatingTimer(
+    const platform::Clock& clock, FireLog& log, double firstIn, double interval)
+{
+    return std::make_shared<platform::shell::Timer>(clock.now().advanced(firstIn), interval, &log, "tick", true);
+}
+
+TEST(QtRunLoop, FiresNeverEarlyAndKeepsTheScheduleOfTheFirstFireDate)
+{
+    // A clock 40 ms behind the event loop: every Qt wake-up comes early by
+    // that clock and has to be re-armed rather than fired.
+    for (const double shift : {0.0, -0.040}) {
+        SCOPED_TRACE(shift);
+        const ShiftedClock clock(shift);
+        FireLog log(clock);
+        platform::qt::QtRunLoop loop(clock);
+        const auto timer = repeatingTimer(clock, log, 0.05, 0.1);
+        const Instant first = timer->fireDate();
+        loop.addTimer(timer, platform::shell::RunLoopMode::common);
+
+        ASSERT_TRUE(spinUntil([&] { return log.firedAt.size() >= 4; }));
+        timer->invalidate();
+        for (std::size_t fire = 0; fire < 4; ++fire) {
+            const Instant due = first.advanced(0.1 * static_cast<double>(fire));
+            EXPECT_GE(log.firedAt[fire], due) << "fire " << fire;
+            EXPECT_LT(log.firedAt[fire].secondsSinceEpoch - due.secondsSinceEpoch, 0.05) << "fire " << fire;
+        }
+    }
+}
+
+TEST(QtRunLoop, AnInvalidatedTimerNeverFiresAndARestartLeavesOneScheduled)
+{
+    const platform::SystemClock clock;
+    FireLog log(clock);
+    platform::qt::QtRunLoop loop(clock);
+    const auto stopped = repeatingTimer(clock, log, 0.02, 0.02);
+    loop.addTimer(stopped, platform::shell::RunLoopMode::common);
+    stopped->invalidate();
+    const auto restarted = repeatingTimer(clock, log, 0.2, 1.0);
+    loop.addTimer(restarted, platform::shell::RunLoopMode::common);
+
+    spinFor(100ms);
+    EXPECT_TRUE(log.firedAt.empty());
+    EXPECT_EQ(loop.scheduledCount(), 1U);
+}
+
+TEST(QtRunLoop, ATimerFiresInsideANestedLoopAsWhileAMenuIsOpen)
+{
+    const platform::SystemClock clock;
+    FireLog log(clock);
+    platform::qt::QtRunLoop loop(clock);
+    loop.addTimer(repeatingTimer(clock, log, 0.02, 0.02), platform::shell::RunLoopMode::common);
+    QEventLoop nested;
+    log.onFire = [&] {
+        if (log.firedAt.size() == 3) {
+            nested.quit();
+        }
+    };
+    QTimer::singleShot(2000, &nested, &QEventLoop::quit);
+    nested.exec();
+    EXPECT_EQ(log.firedAt.size(), 3U);
+}
+
+TEST(QtRunLoop, AOneShotTimerFiresOnceAndTheHookRunsAfterIt)
+{
+    const platform::SystemClock clock;
+    FireLog log(clock);
+    platform::qt::QtRunLoop loop(clock);
+    int hooks = 0;
+    loop.setAfterFire([&] { ++hooks; });
+    loop.addTimer(std::make_shared<platform::shell::Timer>(clock.now().advanced(0.01), 0.01, &log, "tick", false),
+        platform::shell::RunLoopMode::defaultMode);
+    spinFor(100ms);
+    EXPECT_EQ(log.firedAt.size(), 1U);
+    EXPECT_EQ(hooks, 1);
+}
+
+TEST(QtMainQueue, RunsBlocksOnTheMainThreadInSubmissionOrder)
+{
+    platform::qt::QtMainQueue queue;
+    const auto mainThread = std::this_thread::get_id();
+    std::vector<int> order;
+    std::atomic<int> offMain = 0;
+    for (int block = 0; block < 5; ++block) {
+        queue.async([&, block] { order.push_back(block); });
+    }
+    std::vector<int> fromWorker;
+    std::thread worker([&] {
+        for (int block = 0; block < 50; ++block) {
+            queue.async([&, block] {
+                offMain += std::this_thread::get_id() != mainThread ? 1 : 0;
+                fromWorker.push_back(block);
+            });
+        }
+    });
+    worker.join();
+    EXPECT_TRUE(order.empty()) << "blocks run later, not at submission";
+    ASSERT_TRUE(spinUntil([&] { return fromWorker.size() == 50; }));
+    EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3, 4}));
+    for (int block = 0; block < 50; ++block) {
+        EXPECT_EQ(fromWorker[static_cast<std::size_t>(block)], block);
+    }
+    EXPECT_EQ(offMain, 0);
+}
+
+class LaunchCounter final : public platform::shell::ApplicationDelegate {
+public:
+    explicit LaunchCounter(platform::shell::Application& application)
+        : application_(application)
+    {
+    }
+    void applicationDidFinishLaunching() override
+    {
+        ++launches;
+        insideLoop = QCoreApplication::instance()->thread()->loopLevel() > 0;
+        QTimer::singleShot(20, [this] { application_.perform("terminate:"); });
+    }
+    int launches = 0;
+    bool insideLoop = false;
+
+private:
+    platform::shell::Application& application_;
+};
+
+TEST(QtApplication, LaunchesOnceInsideTheLoopAndQuitsWithStatusZero)
+{
+    platform::qt::QtApplication application;
+    LaunchCounter delegate(application);
+    application.setDelegate(&delegate);
+    EXPECT_EQ(application.run(), 0);
+    EXPECT_EQ(delegate.launches, 1);
+    EXPECT_TRUE(delegate.insideLoop);
+}
+
+} // namespace
+} // namespace horalet::testing

@@ -1,0 +1,300 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <QDBusArgument>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
+
+#include "bus_recorder.h"
+#include "fake_status_watcher.h"
+#include "platform/qt/shell/desktop/desktop_status_item.h"
+#include "platform/qt/shell/desktop/qt_menu.h"
+#include "qt_test_support.h"
+#include "support/fake_application.h"
+#include "support/fake_platform.h"
+
+namespace horalet::testing {
+namespace {
+
+using platform::shell::ItemState;
+using platform::shell::MenuItem;
+using namespace std::chrono_literals;
+
+const QString kItemPath = QStringLiteral("/StatusNotifierItem");
+const QString kItemInterface = QStringLiteral("org.kde.StatusNotifierItem");
+const QString kMenuPath = QStringLiteral("/MenuBar");
+const QString kMenuInterface = QStringLiteral("com.canonical.dbusmenu");
+
+// The menu's owner: fills the menu in before each opening and records the
+// actions that reach it.
+class MenuOwner final : public platform::shell::MenuDelegate, public platform::shell::ActionTarget {
+public:
+    void menuWillOpen(platform::shell::Menu&) override
+    {
+        ++openings;
+        header->setTitle("opened " + std::to_string(openings));
+        login->setState(ItemState::on);
+    }
+    bool perform(std::string_view action) override
+    {
+        actions.emplace_back(action);
+        return true;
+    }
+
+    std::shared_ptr<MenuItem> header = std::make_shared<MenuItem>("9月_22日", "", "");
+    std::shared_ptr<MenuItem> login = std::make_shared<MenuItem>("开机自动启动", "toggleLogin", "");
+    int openings = 0;
+    std::vector<std::string> actions;
+};
+
+class StatusItemTest : public ::testing::Test {
+protected:
+    StatusItemTest()
+    {
+        platform::Services services = platform::services();
+        services.shell.application = &application;
+        previous_ = platform::install(services);
+        watcher.setHostRegistered(true, false);
+        guide.setSource([] { return std::vector<std::string>{"1:00", "22:58:58", "9:05"}; }, platform.defaultCenter);
+    }
+    ~StatusItemTest() override { platform::install(previous_); }
+
+    std::shared_ptr<platform::qt::DesktopStatusItem> makeItem()
+    {
+        auto item = std::make_shared<platform::qt::DesktopStatusItem>(itemBus, service, guide);
+        auto menu = std::make_shared<platform::shell::Menu>();
+        menu->setDelegate(&owner);
+        owner.header->setEnabled(false);
+        menu->addItem(owner.header);
+        menu->addItem(MenuItem::separatorItem());
+        auto settings = std::make_shared<MenuItem>("设置…", "openSettings", ",");
+        settings->setTarget(&owner);
+        menu->addItem(settings);
+        owner.login->setTarget(&owner);
+        menu->addItem(owner.login);
+        menu->addItem(std::make_shared<MenuItem>("退出", "terminate:", "q"));
+        item->setMenu(menu);
+        item->button()->setTitle("23:47:05");
+        return item;
+    }
+
+    QDBusMessage callItem(const QString& path, const QString& interface, const QString& method, QVariantList args)
+    {
+        QDBusMessage message = QDBusMessage::createMethodCall(service, path, interface, method);
+        message.setArguments(args);
+        return PrivateBus::call(panelBus, message);
+    }
+
+    QVariant itemProperty(const QString& name)
+    {
+        const QDBusMessage reply = callItem(kItemPath, QStringLiteral("org.freedesktop.DBus.Properties"),
+            QStringLiteral("Get"), {kItemInterface, name});
+        EXPECT_EQ(reply.type(), QDBusMessage::ReplyMessage) << name.toStdString();
+        return reply.arguments().value(0).value<QDBusVariant>().variant();
+    }
+
+    FakePlatform platform;
+    FakeApplication application;
+    PrivateBus bus;
+    QDBusConnection itemBus = bus.connect(QStringLiteral("item"));
+    QDBusConnection panelBus = bus.connect(QStringLiteral("panel"));
+    FakeStatusWatcher watcher{panelBus};
+    platform::qt::LabelGuide guide;
+    QString service = QStringLiteral("org.kde.StatusNotifierItem-%1-1").arg(::getpid());
+    MenuOwner owner;
+
+private:
+    platform::Services previous_;
+};
+
+TEST_F(StatusItemTest, RegistersWithTheWatcherAndAgainWheneverItRestarts)
+{
+    watcher.start();
+    const auto item = makeItem();
+    ASSERT_TRUE(spinUntil([&] { return watcher.registrations.size() == 1; }));
+    EXPECT_EQ(watcher.registrations.first(), service);
+    spinFor(50ms);
+    EXPECT_FALSE(item->showsWindow());
+
+    watcher.stop();
+    watcher.start();
+    ASSERT_TRUE(spinUntil([&] { return watcher.registrations.size() == 2; }));
+    EXPECT_EQ(watcher.registrations.last(), service);
+    EXPECT_FALSE(item->showsWindow()) << "a quick restart of the panel does not bring the window";
+}
+
+TEST_F(StatusItemTest, WithoutAHostAWindowShowsTheTitleAndGivesWayWhenAWatcherStartsLate)
+{
+    const auto item = makeItem();
+    ASSERT_TRUE(spinUntil([&] { return item->showsWindow(); }));
+    EXPECT_EQ(item->statusWindow()->title(), QStringLiteral("23:47:05"));
+    item->button()->setTitle("23:47:06");
+    EXPECT_EQ(item->statusWindow()->title(), QStringLiteral("23:47:06"));
+
+    watcher.start();
+    ASSERT_TRUE(spinUntil([&] { return watcher.registrations.size() == 1; }));
+    EXPECT_TRUE(spinUntil([&] { return !item->showsWindow(); }));
+}
+
+TEST_F(StatusItemTest, AWindowThatWaitsForAHostGivesWayWhenTheHostArrives)
+{
+    watcher.setHostRegistered(false, false);
+    watcher.start();
+    const auto item = makeItem();
+    ASSERT_TRUE(spinUntil([&] { return item->showsWindow(); }));
+    watcher.setHostRegistered(true, true);
+    EXPECT_TRUE(spinUntil([&] { return !item->showsWindow(); }));
+}
+
+TEST_F(StatusItemTest, ExportsThePropertiesPanelsReadWithTheirTypes)
+{
+    watcher.start();
+    const auto item = makeItem();
+    EXPECT_EQ(itemProperty(QStringLiteral("Id")).toString(), QStringLiteral("horalet"));
+    EXPECT_EQ(itemProperty(QStringLiteral("Category")).toString(), QStringLiteral("ApplicationStatus"));
+    EXPECT_EQ(itemProperty(QStringLiteral("Status")).toString(), QStringLiteral("Active"));
+    EXPECT_EQ(itemProperty(QStringLiteral("Title")).toString(), QStringLiteral("23:47:05"));
+    EXPECT_EQ(itemProperty(QStringLiteral("XAyatanaLabel")).toString(), QStringLiteral("23:47:05"));
+    EXPECT_EQ(itemProperty(QStringLiteral("XAyatanaLabelGuide")).toString(), QStringLiteral("22:58:58"));
+    EXPECT_TRUE(itemProperty(QStringLiteral("ItemIsMenu")).toBool());
+    EXPECT_EQ(itemProperty(QStringLiteral("Menu")).value<QDBusObjectPath>().path(), kMenuPath);
+
+    const auto toolTip = itemProperty(QStringLiteral("ToolTip")).value<QDBusArgument>();
+    EXPECT_EQ(toolTip.currentSignature(), QStringLiteral("(sa(iiay)ss)"));
+    const auto pixmaps = itemProperty(QStringLiteral("IconPixmap")).value<QDBusArgument>();
+    EXPECT_EQ(pixmaps.currentSignature(), QStringLiteral("a(iiay)"));
+
+    const QDBusMessage introspection
+        = callItem(kItemPath, QStringLiteral("org.freedesktop.DBus.Introspectable"), QStringLiteral("Introspect"), {});
+    const QString xml = introspection.arguments().value(0).toString();
+    EXPECT_TRUE(xml.contains(QStringLiteral("XAyatanaNewLabel")));
+    EXPECT_FALSE(xml.contains(QStringLiteral("\"Activate\""))) << "no Activate: panels open the menu at once";
+}
+
+TEST_F(StatusItemTest, EveryNewTitleIsSignalledWithTheLabelAndItsGuide)
+{
+    watcher.start();
+    BusRecorder labels(panelBus, kItemPath, kItemInterface, QStringLiteral("XAyatanaNewLabel"));
+    const auto item = makeItem();
+    item->button()->setTitle("23:47:06");
+    item->button()->setTitle("23:47:07");
+    ASSERT_TRUE(spinUntil([&] { return labels.messages.size() == 3; }));
+    EXPECT_EQ(
+        labels.messages.last().arguments(), (QVariantList{QStringLiteral("23:47:07"), QStringLiteral("22:58:58")}));
+}
+
+TEST_F(StatusItemTest, TheLayoutCarriesTheItemsWithStableIdsAndTheirProperties)
+{
+    watcher.start();
+    const auto item = makeItem();
+    const QDBusMessage reply = callItem(kMenuPath, kMenuInterface, QStringLiteral("GetLayout"), {0, -1, QStringList()});
+    ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
+    ASSERT_EQ(reply.signature(), QStringLiteral("u(ia{sv}av)"));
+    const auto layout = qdbus_cast<platform::qt::DBusMenuLayoutItem>(reply.arguments().value(1));
+    ASSERT_EQ(layout.children.size(), 5);
+    for (int index = 0; index < 5; ++index) {
+        EXPECT_EQ(layout.children[index].id, index + 1);
+    }
+    const auto& header = layout.children[0].properties;
+    EXPECT_EQ(header.value(QStringLiteral("label")).toString(), QStringLiteral("opened 1"))
+        << "the texts filled in at opening are current in the layout";
+    EXPECT_FALSE(header.value(QStringLiteral("enabled")).toBool());
+    EXPECT_EQ(layout.children[1].properties.value(QStringLiteral("type")).toString(), QStringLiteral("separator"));
+    const auto shortcut
+        = qdbus_cast<platform::qt::DBusMenuShortcut>(layout.children[2].properties.value(QStringLiteral("shortcut")));
+    EXPECT_EQ(shortcut, (platform::qt::DBusMenuShortcut{{QStringLiteral("Control"), QStringLiteral(",")}}));
+    const auto& login = layout.children[3].properties;
+    EXPECT_EQ(login.value(QStringLiteral("toggle-type")).toString(), QStringLiteral("checkmark"));
+    EXPECT_EQ(login.value(QStringLiteral("toggle-state")).metaType(), QMetaType::fromType<int>());
+    EXPECT_EQ(login.value(QStringLiteral("toggle-state")).toInt(), 1);
+
+    owner.header->setTitle("a_b");
+    const QDBusMessage label
+        = callItem(kMenuPath, kMenuInterface, QStringLiteral("GetProperty"), {1, QStringLiteral("label")});
+    EXPECT_EQ(label.arguments().value(0).value<QDBusVariant>().variant().toString(), QStringLiteral("a__b"));
+    const QDBusMessage group = callItem(kMenuPath, kMenuInterface, QStringLiteral("GetGroupProperties"),
+        {QVariant::fromValue(QList<int>{3, 5}), QStringList{QStringLiteral("label")}});
+    EXPECT_EQ(group.signature(), QStringLiteral("a(ia{sv})"));
+    const auto items = qdbus_cast<platform::qt::DBusMenuItemList>(group.arguments().value(0));
+    ASSERT_EQ(items.size(), 2);
+    EXPECT_EQ(items[1].properties, (QVariantMap{{QStringLiteral("label"), QStringLiteral("退出")}}));
+}
+
+TEST_F(StatusItemTest, AboutToShowFillsTheMenuInAndAnnouncesTheChangedItems)
+{
+    watcher.start();
+    const auto item = makeItem();
+    spinUntil([&] { return watcher.registrations.size() == 1; });
+    owner.login->setState(ItemState::off);
+    spinFor(20ms);
+    BusRecorder updates(panelBus, kMenuPath, kMenuInterface, QStringLiteral("ItemsPropertiesUpdated"));
+    const int before = owner.openings;
+
+    const QDBusMessage reply = callItem(kMenuPath, kMenuInterface, QStringLiteral("AboutToShow"), {0});
+    EXPECT_TRUE(reply.arguments().value(0).toBool());
+    EXPECT_EQ(owner.openings, before + 1);
+    ASSERT_TRUE(spinUntil([&] { return !updates.messages.isEmpty(); }));
+    const auto updated = qdbus_cast<platform::qt::DBusMenuItemList>(updates.messages.last().arguments().value(0));
+    QVariantMap loginChange;
+    QString headerLabel;
+    for (const auto& entry : updated) {
+        if (entry.id == 4) {
+            loginChange = entry.properties;
+        }
+        if (entry.id == 1) {
+            headerLabel = entry.properties.value(QStringLiteral("label")).toString();
+        }
+    }
+    EXPECT_EQ(headerLabel, QStringLiteral("opened %1").arg(before + 1));
+    EXPECT_EQ(loginChange.value(QStringLiteral("toggle-state")).toInt(), 1);
+
+    const QDBusMessage opened = callItem(kMenuPath, kMenuInterface, QStringLiteral("Event"),
+        {0, QStringLiteral("opened"), QVariant::fromValue(QDBusVariant(0)), 0U});
+    EXPECT_EQ(opened.type(), QDBusMessage::ReplyMessage);
+    EXPECT_EQ(owner.openings, before + 2);
+}
+
+TEST_F(StatusItemTest, ClickedItemsRunTheirActionsAndQuitReachesTheApplication)
+{
+    watcher.start();
+    const auto item = makeItem();
+    const auto click = [&](int id) {
+        return callItem(kMenuPath, kMenuInterface, QStringLiteral("Event"),
+            {id, QStringLiteral("clicked"), QVariant::fromValue(QDBusVariant(0)), 0U});
+    };
+    EXPECT_EQ(click(3).type(), QDBusMessage::ReplyMessage);
+    EXPECT_EQ(click(4).type(), QDBusMessage::ReplyMessage);
+    EXPECT_TRUE(spinUntil([&] { return owner.actions.size() == 2; }));
+    EXPECT_EQ(owner.actions, (std::vector<std::string>{"openSettings", "toggleLogin"}));
+
+    click(5);
+    EXPECT_TRUE(spinUntil([&] { return application.terminations() == 1; }));
+    EXPECT_EQ(click(99).type(), QDBusMessage::ErrorMessage);
+}
+
+TEST(QtMenu, OpeningFillsTheMenuInAndChoosingRunsTheAction)
+{
+    MenuOwner owner;
+    auto menu = std::make_shared<platform::shell::Menu>();
+    menu->setDelegate(&owner);
+    menu->addItem(owner.header);
+    owner.login->setTarget(&owner);
+    menu->addItem(owner.login);
+    platform::qt::QtMenu shown(menu);
+    menu->setChangeListener([&](const MenuItem& item) { shown.itemChanged(item); });
+
+    Q_EMIT shown.widget().aboutToShow();
+    const auto actions = shown.widget().actions();
+    ASSERT_EQ(actions.size(), 2);
+    EXPECT_EQ(actions[0]->text(), QStringLiteral("opened 1"));
+    EXPECT_TRUE(actions[1]->isChecked());
+    owner.header->setHidden(true);
+    EXPECT_FALSE(actions[0]->isVisible());
+
+    actions[1]->trigger();
+    EXPECT_TRUE(spinUntil([&] { return owner.actions.size() == 1; }));
+}
+
+} // namespace
+} // namespace horalet::testing

@@ -1,0 +1,424 @@
+#include <QtTest/QTest>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <zlib.h>
+
+#include <QCoreApplication>
+
+#include "build_info.h"
+#include "engine_test_support.h"
+#include "platform/foundation/preferences_store.h"
+#include "platform/linux/atomic_file.h"
+#include "platform/updater/engine/engine_factory.h"
+#include "platform/updater/engine/program_replacement.h"
+#include "test_signing.h"
+
+namespace horalet::platform::updater::engine {
+namespace {
+
+using Events = std::vector<std::string>;
+using testing::FeedItem;
+using testing::HttpResponse;
+using testing::makePackage;
+
+HttpResponse ok(const std::string& body)
+{
+    return {200, QByteArray::fromStdString(body), {}, std::nullopt};
+}
+
+// A gzip stream of stored (uncompressed) blocks: the marker inside stays
+// readable in the raw bytes.
+std::string gzipStored(const std::string& data)
+{
+    z_stream stream{};
+    EXPECT_EQ(deflateInit2(&stream, Z_NO_COMPRESSION, Z_DEFLATED, 15 + 16, 8, Z_DEFAULT_STRATEGY), Z_OK);
+    std::string out(deflateBound(&stream, static_cast<uLong>(data.size())) + 64, '\0');
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
+    stream.avail_in = static_cast<uInt>(data.size());
+    stream.next_out = reinterpret_cast<Bytef*>(out.data());
+    stream.avail_out = static_cast<uInt>(out.size());
+    EXPECT_EQ(deflate(&stream, Z_FINISH), Z_STREAM_END);
+    out.resize(stream.total_out);
+    deflateEnd(&stream);
+    return out;
+}
+
+mode_t modeOf(const std::string& path)
+{
+    struct stat info { };
+    EXPECT_EQ(::stat(path.c_str(), &info), 0) << path;
+    return info.st_mode & 07777;
+}
+
+class Engine : public ::testing::Test, public testing::EngineFixture {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        platform.store.setBool(keys::automaticallyDownloads, true);
+    }
+
+    std::string package = makePackage("2.0");
+};
+
+TEST_F(Engine, FindsDownloadsVerifiesAndStagesAValidUpdateThenInstallsItAtOnce)
+{
+    server.redirect("/latest", "/horalet-2.0");
+    server.serve("/horalet-2.0", ok(package));
+    publish({{.version = "2.0", .displayVersion = "2.0 正式版", .path = "/latest", .signedBytes = package}});
+    const auto engine = startEngine();
+
+    checkInBackground(*engine);
+
+    EXPECT_EQ(delegate.events, (Events{"found 2.0 正式版", "ready 2.0 正式版", "finished"}));
+    EXPECT_EQ(engine->stagedVersion(), "2.0");
+    EXPECT_EQ(modeOf(cacheFolder), 0700u);
+    EXPECT_EQ(programContents(), oldProgram) << "nothing is installed before quit or the request";
+    const auto* request = lastRequestFor("/horalet-2.0");
+    ASSERT_NE(request, nullptr);
+    EXPECT_EQ(request->headers.at("accept-encoding"), "identity");
+
+    ASSERT_TRUE(delegate.installNow);
+    delegate.installNow();
+
+    EXPECT_EQ(programContents(), package);
+    EXPECT_EQ(modeOf(program), 0755u);
+    std::string backup;
+    std::string error;
+    EXPECT_TRUE(os::readWholeFile(backupPathFor(program), backup, error));
+    EXPECT_EQ(backup, oldProgram);
+    EXPECT_EQ(relaunched, (Events{program}));
+    EXPECT_EQ(quits, 1);
+    EXPECT_EQ(engine->stagedVersion(), std::nullopt);
+    EXPECT_TRUE(cacheFiles().empty());
+    EXPECT_FALSE(engine->installStagedUpdate()) << "installed once only";
+}
+
+TEST_F(Engine, InstallsTheStagedUpdateWhenTheProgramQuits)
+{
+    server.serve("/horalet-2.0", ok(package));
+    publish({{.signedBytes = package}});
+    const auto engine = startEngine();
+    checkInBackground(*engine);
+
+    EXPECT_TRUE(engine->installStagedUpdate());
+    EXPECT_EQ(programContents(), package);
+    EXPECT_TRUE(relaunched.empty());
+    EXPECT_EQ(quits, 0);
+}
+
+TEST_F(Engine, AStagedFileChangedInTheCacheIsNotInstalled)
+{
+    server.serve("/horalet-2.0", ok(package));
+    publish({{.signedBytes = package}});
+    const auto engine = startEngine();
+    checkInBackground(*engine);
+    ASSERT_EQ(cacheFiles().size(), 1u);
+    std::string error;
+    const std::string staged = cacheFolder + "/" + cacheFiles()[0];
+    ASSERT_TRUE(os::writeFileAtomically(staged, makePackage("2.0", "evil"), 0600, error));
+
+    EXPECT_FALSE(engine->installStagedUpdate());
+    EXPECT_EQ(programContents(), oldProgram);
+}
+
+TEST_F(Engine, WithoutBackgroundDownloadsAFoundUpdateWaits)
+{
+    platform.store.setBool(keys::automaticallyDownloads, false);
+    server.serve("/horalet-2.0", ok(package));
+    publish({{.signedBytes = package}});
+    const auto engine = startEngine();
+
+    checkInBackground(*engine);
+
+    EXPECT_EQ(delegate.events, (Events{"found 2.0", "finished"}));
+    EXPECT_EQ(lastRequestFor("/horalet-2.0"), nullptr);
+    EXPECT_EQ(engine->stagedVersion(), std::nullopt);
+}
+
+TEST_F(Engine, NothingNewerFinishesTheCycleWith1001)
+{
+    const std::vector<FeedItem> feeds[] = {
+        {},
+        {{.version = "0.9", .signedBytes = makePackage("0.9")}},
+        {{.version = "1.0", .signedBytes = makePackage("1.0")}},
+        {{.version = "1.0.0", .signedBytes = makePackage("1.0.0")}},
+        {{.version = "3.0", .signedBytes = makePackage("3.0"), .os = "windows"}},
+    };
+    const auto engine = startEngine();
+    for (const auto& items : feeds) {
+        delegate.events.clear();
+        publish(items);
+        checkInBackground(*engine);
+        EXPECT_EQ(delegate.events, (Events{"finished 1001"})) << feedXml(items).toStdString();
+    }
+}
+
+TEST_F(Engine, AnUnreadableFeedFinishesTheCycleWith1000)
+{
+    QByteArray oversized = feedXml({{.signedBytes = package}});
+    oversized.insert(oversized.indexOf("<title>"), QByteArray(1024 * 1024, ' '));
+    const QByteArray doctype = "<?xml version=\"1.0\"?><!DOCTYPE rss SYSTEM \"http://127.0.0.1/rss.dtd\">"
+        + feedXml({{.signedBytes = package}}).mid(39);
+    const std::pair<const char*, HttpResponse> cases[] = {
+        {"malformed", ok("<rss><channel><item></channel>")},
+        {"document type", {200, doctype, {}, std::nullopt}},
+        {"missing", {404, "gone", {}, std::nullopt}},
+        {"server error", {500, "oops", {}, std::nullopt}},
+        {"too large", {200, oversized, {}, std::nullopt}},
+        {"redirect loop", {302, {}, {{"Location", "/appcast.xml"}}, std::nullopt}},
+    };
+    const auto engine = startEngine();
+    for (const auto& [what, response] : cases) {
+        delegate.events.clear();
+        server.serve("/appcast.xml", response);
+        checkInBackground(*engine);
+        EXPECT_EQ(delegate.events, (Events{"finished 1000"})) << what;
+    }
+}
+
+struct BadPackage {
+    const char* what;
+    HttpResponse response;
+    FeedItem item;
+    std::int64_t code;
+};
+
+TEST_F(Engine, RefusesEveryBadPackageAndStagesNothing)
+{
+    std::string flipped = package;
+    flipped[12] = static_cast<char>(flipped[12] ^ 0x20);
+    const std::string older = makePackage("1.5");
+    const BadPackage cases[] = {
+        {"a flipped byte", ok(flipped), {.signedBytes = package}, errorCodes::badSignature},
+        {"a signature over other bytes", ok(package), {.signedBytes = flipped}, errorCodes::badSignature},
+        {"truncated", ok(package.substr(0, 20)), {.signedBytes = package}, errorCodes::downloadFailed},
+        {"broken off", {200, QByteArray::fromStdString(package.substr(0, 20)), {}, 500}, {.signedBytes = package},
+            errorCodes::downloadFailed},
+        {"oversized", ok(package + std::string(4096, 'x')), {.signedBytes = package}, errorCodes::downloadFailed},
+        {"older bytes labelled newer", ok(older), {.signedBytes = older}, errorCodes::downgradeOrMislabel},
+        {"no version inside", ok("#!/bin/sh\n"), {.signedBytes = "#!/bin/sh\n"}, errorCodes::downgradeOrMislabel},
+        {"missing", {404, "gone", {}, std::nullopt}, {.signedBytes = package}, errorCodes::downloadFailed},
+        {"redirect loop", {302, {}, {{"Location", "/horalet-2.0"}}, std::nullopt}, {.signedBytes = package},
+            errorCodes::downloadFailed},
+    };
+    const auto engine = startEngine();
+    for (const auto& [what, response, item, code] : cases) {
+        delegate.events.clear();
+        server.serve("/horalet-2.0", response);
+        publish({item});
+        checkInBackground(*engine);
+        const std::string failure = std::to_string(code);
+        EXPECT_EQ(delegate.events, (Events{"found 2.0", "failed " + failure, "finished " + failure})) << what;
+        EXPECT_EQ(engine->stagedVersion(), std::nullopt) << what;
+        EXPECT_TRUE(cacheFiles().empty()) << what;
+        EXPECT_FALSE(engine->installStagedUpdate()) << what;
+        EXPECT_EQ(programContents(), oldProgram) << what;
+    }
+}
+
+TEST_F(Engine, AGzipEncodedTransferKeepsTheExactSignedBytes)
+{
+    const std::string gzipped = gzipStored(package);
+    server.serve(
+        "/horalet-2.0", {200, QByteArray::fromStdString(gzipped), {{"Content-Encoding", "gzip"}}, std::nullopt});
+    publish({{.signedBytes = gzipped}});
+    const auto engine = startEngine();
+
+    checkInBackground(*engine);
+
+    EXPECT_EQ(delegate.events, (Events{"found 2.0", "ready 2.0", "finished"}));
+    ASSERT_TRUE(engine->installStagedUpdate());
+    EXPECT_EQ(programContents(), gzipped);
+}
+
+struct StartCase {
+    const char* what;
+    std::function<void(EngineConfig&)> change;
+    std::int64_t code;
+};
+
+TEST_F(Engine, DoesNotStartWithoutAKeyAUsableFeedOrAReplaceableProgram)
+{
+    const StartCase cases[] = {
+        {"no key", [](EngineConfig& c) { c.publicKeyBase64.clear(); }, errorCodes::noPublicKey},
+        {"not base64", [](EngineConfig& c) { c.publicKeyBase64 = "not a key!"; }, errorCodes::noPublicKey},
+        {"31 bytes", [](EngineConfig& c) { c.publicKeyBase64 = testing::base64(std::string(31, 'k')); },
+            errorCodes::noPublicKey},
+        {"no feed", [](EngineConfig& c) { c.feedUrl.clear(); }, errorCodes::badFeedUrl},
+        {"ftp feed", [](EngineConfig& c) { c.feedUrl = "ftp://127.0.0.1/appcast.xml"; }, errorCodes::badFeedUrl},
+        {"no host", [](EngineConfig& c) { c.feedUrl = "https:///appcast.xml"; }, errorCodes::badFeedUrl},
+        {"distribution package", [](EngineConfig& c) { c.programPath = "/usr/bin/sleep"; },
+            errorCodes::noWritePermission},
+        {"read-only folder", [](EngineConfig& c) { c.programPath = "/proc/version"; }, errorCodes::noWritePermission},
+        {"no program file", [](EngineConfig& c) { c.programPath += "-missing"; }, errorCodes::noWritePermission},
+    };
+    server.serve("/horalet-2.0", ok(package));
+    publish({{.signedBytes = package}});
+    for (const auto& [what, change, code] : cases) {
+        EngineConfig config = this->config();
+        change(config);
+        const auto engine = makeEngine(config);
+        const auto error = engine->startUpdater();
+        ASSERT_TRUE(error.has_value()) << what;
+        EXPECT_EQ(error->code, code) << what;
+        EXPECT_FALSE(engine->canCheckForUpdates()) << what;
+        engine->checkForUpdatesInBackground();
+        QTest::qWait(20);
+        EXPECT_TRUE(delegate.events.empty()) << what << ": no update is offered";
+    }
+    EXPECT_TRUE(server.requests().empty());
+}
+
+TEST_F(Engine, TheStoreCanNameAnotherFeed)
+{
+    server.serve("/horalet-2.0", ok(package));
+    server.serve("/beta.xml", {200, feedXml({{.signedBytes = package}}), {}, std::nullopt});
+    platform.store.setString(keys::feedUrl, server.url("/beta.xml").toString().toStdString());
+    const auto engine = startEngine();
+    checkInBackground(*engine);
+    EXPECT_EQ(delegate.events, (Events{"found 2.0", "ready 2.0", "finished"}));
+
+    platform.store.setString(keys::feedUrl, "gopher://example.com/feed");
+    EXPECT_EQ(makeEngine(config())->startUpdater()->code, errorCodes::badFeedUrl);
+}
+
+TEST_F(Engine, CanCheckOnlyOnceStartedAndWhileNoCheckRuns)
+{
+    server.serve("/horalet-2.0", ok(package));
+    publish({{.signedBytes = package}});
+    const auto engine = makeEngine(config());
+    std::vector<bool> seen;
+    const auto token = engine->observeCanCheckForUpdates([&] { seen.push_back(engine->canCheckForUpdates()); });
+    ASSERT_EQ(engine->startUpdater(), std::nullopt);
+
+    engine->checkForUpdatesInBackground();
+    EXPECT_FALSE(engine->canCheckForUpdates());
+    engine->checkForUpdatesInBackground();
+    ASSERT_TRUE(waitForCycles(1));
+    QTest::qWait(50);
+
+    EXPECT_EQ(seen, (std::vector<bool>{false, true, false, true}));
+    EXPECT_EQ(delegate.cyclesFinished, 1) << "a second check while one runs does nothing";
+}
+
+TEST_F(Engine, KeepsItsTwoSettingsInTheStoreAndReportsEveryChange)
+{
+    platform.store.setBool(keys::automaticallyDownloads, false);
+    const auto engine = startEngine();
+    int checksHeard = 0;
+    int downloadsHeard = 0;
+    const auto checks = engine->observeAutomaticallyChecksForUpdates([&] { ++checksHeard; });
+    const auto downloads = engine->observeAutomaticallyDownloadsUpdates([&] { ++downloadsHeard; });
+    EXPECT_FALSE(engine->automaticallyChecksForUpdates());
+
+    engine->setAutomaticallyChecksForUpdates(true);
+    engine->setAutomaticallyDownloadsUpdates(true);
+    EXPECT_TRUE(platform.store.boolForKey(keys::automaticallyChecks));
+    EXPECT_TRUE(platform.store.boolForKey(keys::automaticallyDownloads));
+    EXPECT_TRUE(engine->automaticallyChecksForUpdates());
+    EXPECT_EQ(checksHeard, 2);
+    EXPECT_EQ(downloadsHeard, 2);
+
+    // Another process (the command line) changes the store.
+    platform.store.setBool(keys::automaticallyDownloads, false);
+    EXPECT_FALSE(engine->automaticallyDownloadsUpdates());
+    EXPECT_EQ(downloadsHeard, 3);
+    EXPECT_EQ(checksHeard, 2);
+
+    EXPECT_TRUE(makeEngine(config())->automaticallyChecksForUpdates()) << "read back by the next start";
+}
+
+TEST_F(Engine, AnOverdueCheckRunsSoonAfterStartAndIsRecorded)
+{
+    publish({});
+    platform.store.setBool(keys::automaticallyChecks, true);
+    EngineConfig config = this->config();
+    config.overdueCheckDelay = std::chrono::seconds(0);
+
+    platform.store.setInteger(keys::lastCheckTime, static_cast<std::int64_t>(platform.clock.now().secondsSinceEpoch));
+    const auto recent = makeEngine(config);
+    ASSERT_EQ(recent->startUpdater(), std::nullopt);
+    QTest::qWait(100);
+    EXPECT_TRUE(server.requests().empty()) << "checked a moment ago";
+
+    platform.clock.advance(25 * 3600.0);
+    const auto overdue = makeEngine(config);
+    ASSERT_EQ(overdue->startUpdater(), std::nullopt);
+    ASSERT_TRUE(waitForCycles(1));
+    EXPECT_EQ(delegate.events, (Events{"finished 1001"}));
+    EXPECT_EQ(platform.store.integerForKey(keys::lastCheckTime),
+        static_cast<std::int64_t>(platform.clock.now().secondsSinceEpoch));
+}
+
+struct DialogCase {
+    const char* what;
+    std::vector<FeedItem> items;
+    bool automaticDownloads;
+    bool installNow;
+    Events dialogs;
+    Events events;
+    bool installed;
+};
+
+TEST_F(Engine, AUserCheckAnswersWithTheEnginesDialogs)
+{
+    server.serve("/horalet-2.0", ok(package));
+    const FeedItem update{.signedBytes = package};
+    const DialogCase cases[] = {
+        {"up to date", {}, true, false, {"up to date 1.0"}, {"finished 1001"}, false},
+        {"later, no downloads", {update}, false, false, {"offer 2.0 over 1.0"}, {"found 2.0", "finished"}, false},
+        {"later, downloads on", {update}, true, false, {"offer 2.0 over 1.0"}, {"found 2.0", "ready 2.0", "finished"},
+            false},
+        {"install now", {update}, false, true, {"offer 2.0 over 1.0"}, {"found 2.0", "ready 2.0", "finished"}, true},
+        {"bad package", {{.signedBytes = "other bytes", .length = static_cast<qint64>(package.size())}}, false, true,
+            {"offer 2.0 over 1.0", "failure 3001"}, {"found 2.0", "failed 3001", "finished 3001"}, false},
+    };
+    for (const auto& [what, items, automaticDownloads, installNow, dialogs, events, installed] : cases) {
+        dialogLog.clear();
+        delegate.events.clear();
+        relaunched.clear();
+        std::string error;
+        ASSERT_TRUE(os::writeFileAtomically(program, oldProgram, 0755, error)) << error;
+        platform.store.setBool(keys::automaticallyDownloads, automaticDownloads);
+        answerInstallNow = installNow;
+        publish(items);
+        EngineController controller(config(), &delegate);
+        ASSERT_EQ(controller.updater().startUpdater(), std::nullopt);
+        const int before = delegate.cyclesFinished;
+
+        controller.checkForUpdates();
+        ASSERT_TRUE(waitForCycles(before + 1)) << what;
+
+        EXPECT_EQ(dialogLog, dialogs) << what;
+        EXPECT_EQ(delegate.events, events) << what;
+        EXPECT_EQ(relaunched.size(), installed ? 1u : 0u) << what;
+        EXPECT_EQ(programContents() == package, installed) << what;
+    }
+}
+
+TEST_F(Engine, TheBuiltConfigurationNamesThisProgramAndAPrivateCache)
+{
+    const QByteArray cacheHome = folder.filePath(QStringLiteral("xdg-cache")).toLocal8Bit();
+    qputenv("XDG_CACHE_HOME", cacheHome);
+    const EngineConfig running = builtEngineConfig();
+    qputenv("APPIMAGE", QByteArray::fromStdString(program));
+    const EngineConfig appImage = builtEngineConfig();
+    qunsetenv("APPIMAGE");
+    qunsetenv("XDG_CACHE_HOME");
+
+    EXPECT_EQ(running.programPath, QCoreApplication::applicationFilePath().toStdString());
+    EXPECT_EQ(appImage.programPath, program);
+    EXPECT_EQ(running.cacheFolder, cacheHome.toStdString() + "/horalet/updates");
+    EXPECT_EQ(running.currentVersion, build::kVersion);
+}
+
+TEST_F(Engine, TheFactoryStartsTheUpdaterWhenAsked)
+{
+    const auto factory = makeEngineFactory(config());
+    EXPECT_FALSE(factory->makeController(false, &delegate)->updater().canCheckForUpdates());
+    EXPECT_TRUE(factory->makeController(true, &delegate)->updater().canCheckForUpdates());
+}
+
+} // namespace
+} // namespace horalet::platform::updater::engine

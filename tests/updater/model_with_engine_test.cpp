@@ -1,0 +1,96 @@
+#include <QtTest/QTest>
+#include <gtest/gtest.h>
+
+#include "engine_test_support.h"
+#include "platform/updater/engine/engine_factory.h"
+#include "test_signing.h"
+#include "updates/app_updates.h"
+
+namespace horalet::platform::updater::engine {
+namespace {
+
+// The update model over the real engine: from a clean start against a
+// local feed to the installed update.
+class ModelWithEngine : public ::testing::Test, public testing::EngineFixture {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        Services services = platform::services();
+        services.updaterFactory = factory.get();
+        previous = install(services);
+    }
+    void TearDown() override { install(previous); }
+
+    // Lets the engine work and the model's main-queue blocks run until
+    // `done` holds.
+    bool runUntil(const std::function<bool()>& done)
+    {
+        return QTest::qWaitFor(
+            [&] {
+                platform.mainQueue.drain();
+                return done();
+            },
+            10000);
+    }
+
+    std::unique_ptr<UpdaterControllerFactory> factory = makeEngineFactory(config());
+    Services previous;
+    std::string package = testing::makePackage("2.0");
+};
+
+TEST_F(ModelWithEngine, WalksFromFoundToReadyToInstalling)
+{
+    server.serve("/horalet-2.0", {200, QByteArray::fromStdString(package), {}, std::nullopt});
+    publish({{.version = "2.0", .displayVersion = "2.0", .signedBytes = package}});
+    const auto model = AppUpdates::make();
+    std::vector<std::string> statuses;
+    // Each will-change notification comes before an assignment: it sees the
+    // status every earlier step left.
+    const auto subscription = model->onWillChange([&] { statuses.push_back(model->status.get()); });
+
+    model->start();
+    ASSERT_TRUE(runUntil([&] { return model->readyVersion.get().has_value(); }));
+
+    EXPECT_TRUE(model->automatic.get());
+    EXPECT_TRUE(model->autoDownload.get());
+    EXPECT_EQ(model->status.get(), "新版本 2.0 已下载并验签，点击「重启并安装」或下次退出时自动更新");
+    EXPECT_NE(std::find(statuses.begin(), statuses.end(), "发现新版本 2.0，正在后台下载…"), statuses.end());
+
+    model->installReadyUpdate();
+    EXPECT_EQ(model->status.get(), "正在安装新版本…");
+    EXPECT_EQ(programContents(), package);
+    EXPECT_EQ(relaunched, std::vector<std::string>{program});
+    EXPECT_EQ(quits, 1);
+}
+
+TEST_F(ModelWithEngine, AnUpToDateCheckSaysSo)
+{
+    publish({});
+    const auto model = AppUpdates::make();
+    model->start();
+    ASSERT_TRUE(runUntil([&] { return model->status.get() == "当前已是最新版本"; }));
+    EXPECT_TRUE(model->canCheck.get());
+}
+
+TEST_F(ModelWithEngine, AProgramThatCannotBeReplacedOffersNoUpdate)
+{
+    EngineConfig config = this->config();
+    config.programPath = "/proc/version";
+    factory = makeEngineFactory(config);
+    Services services = platform::services();
+    services.updaterFactory = factory.get();
+    install(services);
+    publish({{.signedBytes = package}});
+    const auto model = AppUpdates::make();
+
+    model->start();
+    platform.mainQueue.drain();
+
+    EXPECT_EQ(model->status.get(), "更新组件启动失败");
+    EXPECT_FALSE(model->canCheck.get());
+    EXPECT_TRUE(server.requests().empty());
+}
+
+} // namespace
+} // namespace horalet::platform::updater::engine
