@@ -3,6 +3,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 
+#include "fake_status_watcher.h"
 #include "qt_test_support.h"
 #include "support/temp_folder.h"
 
@@ -11,17 +12,30 @@ namespace {
 
 using namespace std::chrono_literals;
 
+QProcessEnvironment programEnvironment(const TempFolder& config)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString(config.path()));
+    environment.insert(QStringLiteral("XDG_CACHE_HOME"), QString::fromStdString(config.path()));
+    return environment;
+}
+
+void expectCleanEnd(QProcess& program)
+{
+    program.terminate();
+    ASSERT_TRUE(program.waitForFinished(5000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+}
+
 // The program itself, without a display or asked for the terminal line.
 class HeadlessProgram : public ::testing::TestWithParam<QStringList> {
 protected:
     void start(const QStringList& arguments)
     {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(QStringLiteral("DISPLAY"));
-        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString(config.path()));
-        environment.insert(QStringLiteral("XDG_CACHE_HOME"), QString::fromStdString(config.path()));
-        program.setProcessEnvironment(environment);
+        program.setProcessEnvironment(programEnvironment(config));
         program.start(QStringLiteral(HORALET_PROGRAM), arguments);
         ASSERT_TRUE(program.waitForStarted());
     }
@@ -38,10 +52,7 @@ TEST_P(HeadlessProgram, WritesOneLineASecondAndEndsWithStatusZeroOnSigterm)
     EXPECT_TRUE(first.endsWith('\n'));
     EXPECT_GT(first.trimmed().size(), 0);
     ASSERT_TRUE(spinUntil([&] { return program.canReadLine(); }, 2500ms)) << "a second line a second later";
-    program.terminate();
-    ASSERT_TRUE(program.waitForFinished(3000));
-    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(program.exitCode(), 0);
+    expectCleanEnd(program);
 }
 
 INSTANTIATE_TEST_SUITE_P(NoDisplayOrAskedFor, HeadlessProgram,
@@ -49,6 +60,36 @@ INSTANTIATE_TEST_SUITE_P(NoDisplayOrAskedFor, HeadlessProgram,
     [](const ::testing::TestParamInfo<QStringList>& arguments) {
         return arguments.param.isEmpty() ? "NoArguments" : "Headless";
     });
+
+// With a display the program loads the desktop parts it carries inside:
+// its item reaches the panel, and a second start hands over to the first.
+TEST(DesktopProgram, PutsItsItemOnThePanelAndStaysTheOnlyClock)
+{
+    PrivateBus bus;
+    FakeStatusWatcher watcher(bus.connect(QStringLiteral("panel")));
+    watcher.setHostRegistered(true, false);
+    watcher.start();
+    TempFolder config;
+    QProcessEnvironment environment = programEnvironment(config);
+    environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":99"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus.address());
+
+    QProcess first;
+    first.setProcessEnvironment(environment);
+    first.start(QStringLiteral(HORALET_PROGRAM), {});
+    ASSERT_TRUE(first.waitForStarted());
+    ASSERT_TRUE(spinUntil([&] { return !watcher.registrations.isEmpty(); }, 10000ms))
+        << first.readAllStandardError().toStdString();
+
+    QProcess second;
+    second.setProcessEnvironment(environment);
+    second.start(QStringLiteral(HORALET_PROGRAM), {});
+    ASSERT_TRUE(second.waitForFinished(10000));
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(watcher.registrations.size(), 1);
+    expectCleanEnd(first);
+}
 
 } // namespace
 } // namespace horalet::testing

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/qt/shell/single_instance.h"
+#include "platform/qt/shell/desktop/single_instance.h"
 #include "qt_test_support.h"
 
 namespace horalet::testing {

@@ -11,6 +11,7 @@
 #include "platform/linux/system/suspend_gap.h"
 #include "platform/qt/json_preferences_file.h"
 #include "platform/qt/shell/clock_set_watch.h"
+#include "platform/qt/shell/desktop/system_bus_watches.h"
 #include "platform/qt/shell/preferences_file_watch.h"
 #include "platform/qt/shell/wake_watch.h"
 #include "platform/qt/shell/zone_watch.h"
@@ -126,10 +127,10 @@ TEST(WakeWatch, PostsAWakeWhenLogindSaysTheSleepIsOver)
     platform::NotificationCenter workspace;
     Postings wakes(workspace, notifications::workspaceDidWake);
     platform::qt::WakeWatch watch(workspace);
-    EXPECT_FALSE(watch.followLogind(system)) << "nobody runs logind yet";
+    EXPECT_FALSE(platform::qt::followLogind(system, watch)) << "nobody runs logind yet";
 
     ASSERT_TRUE(logind.registerService(QStringLiteral("org.freedesktop.login1")));
-    ASSERT_TRUE(watch.followLogind(system));
+    ASSERT_TRUE(platform::qt::followLogind(system, watch));
     for (const bool starting : {true, false}) {
         QDBusMessage signal = QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/login1"),
             QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PrepareForSleep"));
@@ -151,7 +152,7 @@ TEST(ZoneWatch, PostsWhenTheTimeAndDateServiceChangesItsZone)
     platform::NotificationCenter center;
     Postings changes(center, notifications::systemTimeZoneDidChange);
     platform::qt::ZoneWatch watch(center, QString::fromStdString(folder.file("localtime")));
-    watch.followTimedate(system);
+    platform::qt::followTimedate(system, watch);
     spinFor(50ms);
 
     for (const QString& property : {QStringLiteral("NTP"), QStringLiteral("Timezone")}) {

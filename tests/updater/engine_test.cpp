@@ -177,6 +177,31 @@ TEST_F(Engine, AnUnreadableFeedFinishesTheCycleWith1000)
     }
 }
 
+// The network stack loads with the first check, not at start; a program
+// that cannot load it reports an unreadable feed and stays usable.
+TEST_F(Engine, MakesItsNetworkAtTheFirstCheckAndSurvivesWithoutOne)
+{
+    for (const bool networkLoads : {true, false}) {
+        int made = 0;
+        EngineConfig config = this->config();
+        config.makeNetwork = [&made, networkLoads]() -> std::unique_ptr<UpdateNetwork> {
+            ++made;
+            return networkLoads ? makeQtUpdateNetwork() : nullptr;
+        };
+        const auto engine = makeEngine(config);
+        ASSERT_EQ(engine->startUpdater(), std::nullopt);
+        EXPECT_EQ(made, 0) << "nothing is loaded before a check";
+        publish({});
+        for (int check = 0; check < 2; ++check) {
+            delegate.events.clear();
+            checkInBackground(*engine);
+            EXPECT_EQ(delegate.events, (Events{networkLoads ? "finished 1001" : "finished 1000"}));
+            EXPECT_TRUE(engine->canCheckForUpdates());
+        }
+        EXPECT_EQ(made, networkLoads ? 1 : 2) << "a loaded network is kept, a missing one asked for again";
+    }
+}
+
 struct BadPackage {
     const char* what;
     HttpResponse response;

@@ -74,6 +74,7 @@ platform::updater::engine::EngineConfig EngineFixture::config()
     config.cacheFolder = cacheFolder;
     config.transferTimeout = std::chrono::seconds(5);
     config.makeDialogs = [this] { return std::make_unique<RecordingDialogs>(dialogLog, answerInstallNow); };
+    config.makeNetwork = platform::updater::engine::makeQtUpdateNetwork;
     config.relaunch = [this](const std::string& path) {
         relaunched.push_back(path);
         return true;

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,9 @@
 #include "platform/shell/window.h"
 
 namespace horalet::platform::qt {
+
+class WakeWatch;
+class ZoneWatch;
 
 // The parts of the shell that need a display: the status item in the
 // desktop's panel (or a status window where the panel has no host for it),
@@ -31,6 +35,17 @@ public:
     // panels to keep the item's width steady. They are asked for again
     // after `changes` posts a preferences or time-zone change.
     virtual void setLabelGuide(std::function<std::vector<std::string>()> guide, NotificationCenter& changes) = 0;
+
+    // One clock per session: when another instance already runs, asks it
+    // to open its settings window and answers the status this process
+    // should exit with. Until this process ends, a later instance's request
+    // runs `openSettings`.
+    virtual std::optional<int> deferToRunningInstance(std::function<void()> openSettings) = 0;
+
+    // Feeds the system bus's time-and-date and sleep services into the
+    // watches. False when nobody there tells of sleep: then the wake watch
+    // must check suspend gaps.
+    virtual bool followSystemBus(ZoneWatch& zone, WakeWatch& wake) = 0;
 };
 
 // Makes the Qt application for a display, then the desktop shell on it.

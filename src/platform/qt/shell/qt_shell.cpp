@@ -1,12 +1,10 @@
 #include "platform/qt/shell/qt_shell.h"
 
 #include <csignal>
-#include <cstdio>
 #include <cstdlib>
 #include <unistd.h>
 
 #include <QCoreApplication>
-#include <QDBusConnection>
 
 #include "build_info.h"
 #include "platform/foundation/clock.h"
@@ -19,7 +17,6 @@
 #include "platform/qt/shell/qt_main_queue.h"
 #include "platform/qt/shell/qt_run_loop.h"
 #include "platform/qt/shell/quit_on_signals.h"
-#include "platform/qt/shell/single_instance.h"
 #include "platform/qt/shell/terminal_status_bar.h"
 #include "platform/qt/shell/tracked_status_bar.h"
 #include "platform/qt/shell/wake_watch.h"
@@ -69,7 +66,6 @@ struct QtShell::Parts {
     std::unique_ptr<ZoneWatch> zoneWatch;
     std::unique_ptr<WakeWatch> wakeWatch;
     std::unique_ptr<PreferencesFileWatch> preferencesWatch;
-    std::unique_ptr<SingleInstance> singleInstance;
 };
 
 QtShell::QtShell(int& argc, char** argv, std::unique_ptr<DesktopShell> desktop)
@@ -121,11 +117,9 @@ void QtShell::watchSystemEvents(const std::string& preferencesPath)
     parts.wakeWatch = std::make_unique<WakeWatch>(platform::workspaceCenter());
     parts.preferencesWatch
         = std::make_unique<PreferencesFileWatch>(platform::defaults(), QString::fromStdString(preferencesPath));
-    const QDBusConnection systemBus = QDBusConnection::systemBus();
-    if (systemBus.isConnected()) {
-        parts.zoneWatch->followTimedate(systemBus);
-    }
-    if (!parts.wakeWatch->followLogind(systemBus)) {
+    // The terminal line keeps off the system bus: the zone file and the
+    // kernel's clocks tell it all it needs.
+    if (!parts.desktop || !parts.desktop->followSystemBus(*parts.zoneWatch, *parts.wakeWatch)) {
         parts.runLoop.setAfterFire([&parts] { parts.wakeWatch->checkSuspendGap(); });
     }
 }
@@ -136,19 +130,7 @@ std::optional<int> QtShell::deferToRunningInstance()
     if (!parts.desktop) {
         return std::nullopt;
     }
-    parts.singleInstance = std::make_unique<SingleInstance>(
-        QDBusConnection::sessionBus(), [&parts] { parts.statusBar->performMenuAction("openSettings"); });
-    switch (parts.singleInstance->claim()) {
-    case SingleInstance::Claim::handedOff:
-        return 0;
-    case SingleInstance::Claim::unanswered:
-        std::fputs("horalet: another Horalet runs in this session but does not answer\n", stderr);
-        return 1;
-    case SingleInstance::Claim::ours:
-    case SingleInstance::Claim::noBus:
-        break;
-    }
-    return std::nullopt;
+    return parts.desktop->deferToRunningInstance([&parts] { parts.statusBar->performMenuAction("openSettings"); });
 }
 
 void QtShell::setLabelGuide(std::function<std::vector<std::string>()> guide)

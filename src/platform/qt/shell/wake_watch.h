@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDBusConnection>
 #include <QObject>
 
 #include "platform/foundation/notification_center.h"
@@ -17,13 +16,11 @@ class WakeWatch final : public QObject {
 public:
     explicit WakeWatch(NotificationCenter& workspaceCenter, os::SuspendGap gap = os::SuspendGap());
 
-    // False when that bus has no logind; then checkSuspendGap() must be called.
-    bool followLogind(QDBusConnection bus);
-
     // Compares the kernel's clocks; cheap enough for every tick.
     void checkSuspendGap();
 
-private Q_SLOTS:
+public Q_SLOTS:
+    // logind's PrepareForSleep: false when the machine wakes up.
     void prepareForSleep(bool starting);
 
 private:

@@ -20,13 +20,6 @@ ZoneWatch::ZoneWatch(NotificationCenter& center, const QString& zoneFile)
     fingerprint_ = fingerprint();
 }
 
-void ZoneWatch::followTimedate(QDBusConnection bus)
-{
-    bus.connect(QStringLiteral("org.freedesktop.timedate1"), QStringLiteral("/org/freedesktop/timedate1"),
-        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("PropertiesChanged"), this,
-        SLOT(timedatePropertiesChanged(QString, QVariantMap, QStringList)));
-}
-
 void ZoneWatch::timedatePropertiesChanged(
     const QString& interface, const QVariantMap& changed, const QStringList& invalidated)
 {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QDBusConnection>
 #include <QObject>
 #include <QVariantMap>
 
@@ -19,12 +18,10 @@ class ZoneWatch final : public QObject {
 public:
     ZoneWatch(NotificationCenter& center, const QString& zoneFile);
 
-    // Also listens to org.freedesktop.timedate1 on that bus.
-    void followTimedate(QDBusConnection bus);
-
     static QString defaultZoneFile() { return QStringLiteral("/etc/localtime"); }
 
-private Q_SLOTS:
+public Q_SLOTS:
+    // org.freedesktop.timedate1's PropertiesChanged.
     void timedatePropertiesChanged(
         const QString& interface, const QVariantMap& changed, const QStringList& invalidated);
 

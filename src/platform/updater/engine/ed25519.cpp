@@ -30,11 +30,6 @@ Key publicKeyFrom(std::string_view raw)
 
 } // namespace
 
-bool isEd25519PublicKey(std::string_view publicKey)
-{
-    return publicKeyFrom(publicKey) != nullptr;
-}
-
 bool verifyEd25519(std::string_view publicKey, std::string_view signature, std::string_view message)
 {
     const Key key = publicKeyFrom(publicKey);

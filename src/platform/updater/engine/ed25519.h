@@ -8,9 +8,6 @@ namespace horalet::platform::updater::engine {
 inline constexpr std::size_t kEd25519PublicKeySize = 32;
 inline constexpr std::size_t kEd25519SignatureSize = 64;
 
-// Whether `publicKey` (raw 32 bytes) is a usable Ed25519 public key.
-bool isEd25519PublicKey(std::string_view publicKey);
-
 // Whether `signature` (raw 64 bytes) signs exactly `message` under
 // `publicKey` (raw 32 bytes). Any malformed input is simply not valid.
 bool verifyEd25519(std::string_view publicKey, std::string_view signature, std::string_view message);

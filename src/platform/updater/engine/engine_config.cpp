@@ -2,9 +2,10 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
-#include <QMetaObject>
 #include <QProcess>
+#include <QTimer>
 #include <QUrl>
+#include <chrono>
 #include <cstdlib>
 
 #include "build_info.h"
@@ -37,11 +38,16 @@ bool startAfterThisProcess(const std::string& program)
         QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script, QString::fromStdString(program)});
 }
 
+// Long enough for the settings window to paint that the new version is
+// being installed: quitting at the next turn of the event loop ends the
+// program before its pending paint.
+constexpr std::chrono::milliseconds kQuitDelay{500};
+
 void quitApplication()
 {
-    // Queued, so the work in progress (the caller of the installation)
+    // Later, so the work in progress (the caller of the installation)
     // finishes first.
-    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+    QTimer::singleShot(kQuitDelay, QCoreApplication::instance(), &QCoreApplication::quit);
 }
 
 } // namespace
@@ -63,7 +69,7 @@ std::optional<std::string> decodePublicKey(const std::string& base64)
 {
     const auto decoded = QByteArray::fromBase64Encoding(
         QByteArray::fromStdString(base64).trimmed(), QByteArray::AbortOnBase64DecodingErrors);
-    if (!decoded || !isEd25519PublicKey(decoded.decoded.toStdString())) {
+    if (!decoded || static_cast<std::size_t>(decoded.decoded.size()) != kEd25519PublicKeySize) {
         return std::nullopt;
     }
     return decoded.decoded.toStdString();

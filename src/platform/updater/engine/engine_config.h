@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/updater/engine/update_dialogs.h"
+#include "platform/updater/engine/update_network.h"
 
 namespace horalet::platform::updater::engine {
 
@@ -31,7 +32,10 @@ struct EngineConfig {
     std::chrono::seconds checkInterval = std::chrono::hours(24);
     // How soon after start a check that is due runs.
     std::chrono::seconds overdueCheckDelay = std::chrono::seconds(30);
-    std::function<std::unique_ptr<UpdateDialogs>()> makeDialogs = makeDefaultUpdateDialogs;
+    std::function<std::unique_ptr<UpdateDialogs>()> makeDialogs = makeSilentUpdateDialogs;
+    // Made when the first check begins; none (or an empty function) fails
+    // the check as an unreadable feed.
+    std::function<std::unique_ptr<UpdateNetwork>()> makeNetwork;
     // Starts the installed program on its own; false when it could not.
     std::function<bool(const std::string& program)> relaunch;
     // Ends this program (after an immediate installation).
@@ -40,10 +44,13 @@ struct EngineConfig {
 
 // The values this program was built with: the feed and key from the build,
 // its version, the running program file, the cache folder under
-// $XDG_CACHE_HOME, and relaunching and quitting through Qt.
+// $XDG_CACHE_HOME, and relaunching and quitting through Qt. The dialogs
+// and the network are the caller's to supply.
 EngineConfig builtEngineConfig();
 
-// The raw public key, when the text is base64 of a valid Ed25519 key.
+// The raw public key, when the text is base64 of 32 bytes (any 32 bytes
+// make an Ed25519 public key; one that is no point on the curve verifies
+// nothing).
 std::optional<std::string> decodePublicKey(const std::string& base64);
 
 // Whether a feed location is a complete http or https URL.

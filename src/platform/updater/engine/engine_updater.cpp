@@ -11,7 +11,6 @@
 #include "platform/linux/atomic_file.h"
 #include "platform/platform.h"
 #include "platform/updater/engine/check_schedule.h"
-#include "platform/updater/engine/ed25519.h"
 #include "platform/updater/engine/package_marker.h"
 #include "platform/updater/engine/private_folder.h"
 #include "platform/updater/engine/program_file.h"
@@ -115,7 +114,6 @@ std::optional<UpdaterError> EngineUpdater::startUpdater()
     discard(partPath());
     discard(stagedPath());
     publicKey_ = *publicKey;
-    network_ = std::make_unique<QNetworkAccessManager>();
     if (QCoreApplication* application = QCoreApplication::instance()) {
         QObject::connect(application, &QCoreApplication::aboutToQuit, &lifetime_, [this] { installStagedUpdate(); });
     }
@@ -192,8 +190,13 @@ void EngineUpdater::beginCycle(UpdateCheck check, bool userInitiated)
     }
     const QUrl feedUrl(QString::fromStdString(feed));
     auto body = std::make_shared<QByteArray>();
-    transfer_ = std::make_unique<HttpTransfer>(
-        *network_, feedUrl, transferRules(),
+    UpdateNetwork* const network = this->network();
+    if (network == nullptr) {
+        finishCycle(failure(errorCodes::feedUnreadable, "无法读取更新源：网络组件无法载入"));
+        return;
+    }
+    transfer_ = network->get(
+        feedUrl, transferRules(),
         [body](QByteArrayView piece, std::string& error) {
             if (body->size() + piece.size() > kLargestFeed) {
                 error = "the feed is larger than 1 MiB";
@@ -276,8 +279,8 @@ void EngineUpdater::download()
     }
     received_ = 0;
     const std::int64_t length = cycle_->update->length;
-    transfer_ = std::make_unique<HttpTransfer>(
-        *network_, cycle_->update->url, transferRules(),
+    transfer_ = network_->get(
+        cycle_->update->url, transferRules(),
         [this, length](QByteArrayView piece, std::string& error) {
             if (received_ + piece.size() > length) {
                 error = "the server sends more bytes than the feed announces";
@@ -345,7 +348,7 @@ std::optional<UpdaterError> EngineUpdater::whyNotVerified(const AppcastEntry& up
     if (static_cast<std::int64_t>(bytes.size()) != update.length) {
         return failure(errorCodes::downloadFailed, "新版本的大小与更新源不符");
     }
-    if (!verifyEd25519(publicKey_, update.signature, bytes)) {
+    if (!network_ || !network_->verifyEd25519(publicKey_, update.signature, bytes)) {
         return failure(errorCodes::badSignature, "新版本的 Ed25519 签名无效");
     }
     const auto carried = packageVersion(bytes);
@@ -454,6 +457,14 @@ std::string EngineUpdater::currentFeedUrl() const
         return *chosen;
     }
     return config_.feedUrl;
+}
+
+UpdateNetwork* EngineUpdater::network()
+{
+    if (!network_ && config_.makeNetwork) {
+        network_ = config_.makeNetwork();
+    }
+    return network_.get();
 }
 
 TransferRules EngineUpdater::transferRules() const

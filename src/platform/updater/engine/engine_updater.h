@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QFile>
-#include <QNetworkAccessManager>
 #include <QObject>
 #include <QTimer>
 #include <memory>
@@ -11,7 +10,7 @@
 #include "platform/foundation/key_value_observing.h"
 #include "platform/updater/engine/appcast.h"
 #include "platform/updater/engine/engine_config.h"
-#include "platform/updater/engine/http_transfer.h"
+#include "platform/updater/engine/update_network.h"
 #include "platform/updater/updater.h"
 
 namespace horalet::platform::updater::engine {
@@ -80,6 +79,7 @@ private:
     bool isStaged(const AppcastEntry& update) const;
     std::optional<UpdaterError> whyNotVerified(const AppcastEntry& update, const std::string& bytes) const;
     std::string currentFeedUrl() const;
+    UpdateNetwork* network();
     TransferRules transferRules() const;
     void recordCheckTime();
     void reschedule();
@@ -95,8 +95,8 @@ private:
     std::string publicKey_;
     std::optional<Cycle> cycle_;
     std::optional<AppcastEntry> staged_;
-    std::unique_ptr<QNetworkAccessManager> network_;
-    std::unique_ptr<HttpTransfer> transfer_;
+    std::unique_ptr<UpdateNetwork> network_;
+    std::unique_ptr<Transfer> transfer_;
     std::unique_ptr<QFile> downloadFile_;
     std::int64_t received_ = 0;
     QTimer checkTimer_;

@@ -1,41 +1,25 @@
 #pragma once
 
-#include <QByteArrayView>
 #include <QNetworkAccessManager>
 #include <QPointer>
-#include <QUrl>
-#include <chrono>
-#include <functional>
-#include <optional>
-#include <string>
+
+#include "platform/updater/engine/update_network.h"
 
 class QNetworkReply;
 
 namespace horalet::platform::updater::engine {
 
-struct TransferRules {
-    std::chrono::milliseconds timeout = std::chrono::seconds(60);
-    int maximumRedirects = 5;
-    std::string userAgent;
-};
-
-// One GET of the updater. The body arrives byte for byte as the server
-// sent it (no content decoding, so signatures hold), redirects are followed
-// a bounded number of times and never from https to http, and a transfer
-// that stalls longer than the timeout fails. The sink receives the body in
-// pieces and returns false to stop the transfer (too many bytes, a full
-// disk). `done` runs once, with none on success or the reason of the
-// failure; it may destroy the transfer. Destroying it earlier cancels it
-// without calling `done`.
-class HttpTransfer {
+// One GET of the updater on Qt Network, as UpdateNetwork::get describes it.
+// Destroying it before `done` cancels it without calling `done`.
+class HttpTransfer final : public Transfer {
 public:
-    using Sink = std::function<bool(QByteArrayView piece, std::string& error)>;
-    using Done = std::function<void(const std::optional<std::string>& error)>;
+    using Sink = UpdateNetwork::Sink;
+    using Done = UpdateNetwork::Done;
 
     HttpTransfer(QNetworkAccessManager& network, const QUrl& url, const TransferRules& rules, Sink sink, Done done);
     HttpTransfer(const HttpTransfer&) = delete;
     HttpTransfer& operator=(const HttpTransfer&) = delete;
-    ~HttpTransfer();
+    ~HttpTransfer() override;
 
 private:
     void receive();

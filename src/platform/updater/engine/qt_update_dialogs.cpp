@@ -1,4 +1,3 @@
-#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTextDocumentFragment>
@@ -72,24 +71,11 @@ public:
     }
 };
 
-class SilentUpdateDialogs final : public UpdateDialogs {
-public:
-    void showUpToDate(const std::string&) override { }
-    void offerUpdate(const AppcastEntry&, const std::string&, std::function<void(bool)> answer) override
-    {
-        answer(false);
-    }
-    void showFailure(const UpdaterError&) override { }
-};
-
 } // namespace
 
-std::unique_ptr<UpdateDialogs> makeDefaultUpdateDialogs()
+std::unique_ptr<UpdateDialogs> makeQtUpdateDialogs()
 {
-    if (qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr) {
-        return std::make_unique<QtUpdateDialogs>();
-    }
-    return std::make_unique<SilentUpdateDialogs>();
+    return std::make_unique<QtUpdateDialogs>();
 }
 
 } // namespace horalet::platform::updater::engine

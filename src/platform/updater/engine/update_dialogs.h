@@ -22,8 +22,10 @@ public:
     virtual void showFailure(const UpdaterError& error) = 0;
 };
 
-// Qt Widgets dialogs when the program has a graphical application; dialogs
-// that show nothing and answer "later" otherwise (the terminal clock).
-std::unique_ptr<UpdateDialogs> makeDefaultUpdateDialogs();
+// Dialogs that show nothing and answer "later": the terminal clock's.
+std::unique_ptr<UpdateDialogs> makeSilentUpdateDialogs();
+
+// Message boxes on Qt Widgets; they need a QApplication.
+std::unique_ptr<UpdateDialogs> makeQtUpdateDialogs();
 
 } // namespace horalet::platform::updater::engine

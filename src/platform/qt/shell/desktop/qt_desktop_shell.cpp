@@ -2,11 +2,13 @@
 
 #include <QIcon>
 #include <QPixmap>
+#include <cstdio>
 #include <unistd.h>
 
 #include "build_info.h"
 #include "platform/qt/settings_window/settings_windows.h"
 #include "platform/qt/shell/desktop/clock_icon.h"
+#include "platform/qt/shell/desktop/system_bus_watches.h"
 
 namespace horalet::platform::qt {
 
@@ -22,8 +24,9 @@ std::shared_ptr<shell::StatusItem> DesktopStatusBar::statusItemWithLength(double
     return std::make_shared<DesktopStatusItem>(bus_, service, guide_);
 }
 
-QtDesktopShell::QtDesktopShell(QDBusConnection sessionBus)
-    : statusBar_(std::move(sessionBus), guide_)
+QtDesktopShell::QtDesktopShell(const QDBusConnection& sessionBus)
+    : sessionBus_(sessionBus)
+    , statusBar_(sessionBus, guide_)
     , windows_(makeSettingsWindows())
 {
 }
@@ -41,6 +44,32 @@ void QtDesktopShell::activate()
 void QtDesktopShell::setLabelGuide(std::function<std::vector<std::string>()> guide, NotificationCenter& changes)
 {
     guide_.setSource(std::move(guide), changes);
+}
+
+std::optional<int> QtDesktopShell::deferToRunningInstance(std::function<void()> openSettings)
+{
+    singleInstance_ = std::make_unique<SingleInstance>(sessionBus_, std::move(openSettings));
+    switch (singleInstance_->claim()) {
+    case SingleInstance::Claim::handedOff:
+        return 0;
+    case SingleInstance::Claim::unanswered:
+        std::fputs("horalet: another Horalet runs in this session but does not answer\n", stderr);
+        return 1;
+    case SingleInstance::Claim::ours:
+    case SingleInstance::Claim::noBus:
+        break;
+    }
+    return std::nullopt;
+}
+
+bool QtDesktopShell::followSystemBus(ZoneWatch& zone, WakeWatch& wake)
+{
+    const QDBusConnection systemBus = QDBusConnection::systemBus();
+    if (!systemBus.isConnected()) {
+        return false;
+    }
+    followTimedate(systemBus, zone);
+    return followLogind(systemBus, wake);
 }
 
 namespace {
@@ -71,6 +100,11 @@ public:
     {
         shell_.setLabelGuide(std::move(guide), changes);
     }
+    std::optional<int> deferToRunningInstance(std::function<void()> openSettings) override
+    {
+        return shell_.deferToRunningInstance(std::move(openSettings));
+    }
+    bool followSystemBus(ZoneWatch& zone, WakeWatch& wake) override { return shell_.followSystemBus(zone, wake); }
 
 private:
     QApplication application_;

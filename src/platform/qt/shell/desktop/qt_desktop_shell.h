@@ -8,6 +8,7 @@
 #include "platform/qt/shell/desktop/desktop_status_item.h"
 #include "platform/qt/shell/desktop/label_guide.h"
 #include "platform/qt/shell/desktop/qt_desktop_services.h"
+#include "platform/qt/shell/desktop/single_instance.h"
 #include "platform/qt/shell/desktop_shell.h"
 
 namespace horalet::platform::qt {
@@ -28,7 +29,7 @@ private:
 // The desktop shell on an existing QApplication.
 class QtDesktopShell final : public DesktopShell {
 public:
-    explicit QtDesktopShell(QDBusConnection sessionBus);
+    explicit QtDesktopShell(const QDBusConnection& sessionBus);
 
     shell::StatusBar& statusBar() override { return statusBar_; }
     shell::Fonts& fonts() override { return fonts_; }
@@ -36,8 +37,12 @@ public:
     shell::Alerts& alerts() override { return alerts_; }
     void activate() override;
     void setLabelGuide(std::function<std::vector<std::string>()> guide, NotificationCenter& changes) override;
+    std::optional<int> deferToRunningInstance(std::function<void()> openSettings) override;
+    bool followSystemBus(ZoneWatch& zone, WakeWatch& wake) override;
 
 private:
+    QDBusConnection sessionBus_;
+    std::unique_ptr<SingleInstance> singleInstance_;
     LabelGuide guide_;
     DesktopStatusBar statusBar_;
     QtFonts fonts_;

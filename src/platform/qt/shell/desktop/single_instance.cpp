@@ -1,4 +1,4 @@
-#include "platform/qt/shell/single_instance.h"
+#include "platform/qt/shell/desktop/single_instance.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>

@@ -1,0 +1,34 @@
+#include <QNetworkAccessManager>
+
+#include "platform/updater/engine/ed25519.h"
+#include "platform/updater/engine/http_transfer.h"
+#include "platform/updater/engine/update_network.h"
+
+namespace horalet::platform::updater::engine {
+
+namespace {
+
+class QtUpdateNetwork final : public UpdateNetwork {
+public:
+    std::unique_ptr<Transfer> get(const QUrl& url, const TransferRules& rules, Sink sink, Done done) override
+    {
+        return std::make_unique<HttpTransfer>(network_, url, rules, std::move(sink), std::move(done));
+    }
+
+    bool verifyEd25519(std::string_view publicKey, std::string_view signature, std::string_view message) override
+    {
+        return engine::verifyEd25519(publicKey, signature, message);
+    }
+
+private:
+    QNetworkAccessManager network_;
+};
+
+} // namespace
+
+std::unique_ptr<UpdateNetwork> makeQtUpdateNetwork()
+{
+    return std::make_unique<QtUpdateNetwork>();
+}
+
+} // namespace horalet::platform::updater::engine
