@@ -1,7 +1,9 @@
 #include "platform/qt/shell/desktop/qt_desktop_shell.h"
 
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QPixmap>
+#include <QTranslator>
 #include <cstdio>
 #include <unistd.h>
 
@@ -89,6 +91,11 @@ public:
             icon.addPixmap(QPixmap::fromImage(clockIcon(size)));
         }
         QGuiApplication::setWindowIcon(icon);
+        // Qt's own words (a message box's "Show Details...", a text field's
+        // menu) speak the interface's language, whatever the system's is.
+        if (qtWords_.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            QCoreApplication::installTranslator(&qtWords_);
+        }
     }
 
     shell::StatusBar& statusBar() override { return shell_.statusBar(); }
@@ -108,6 +115,7 @@ public:
 
 private:
     QApplication application_;
+    QTranslator qtWords_;
     QtDesktopShell shell_;
 };
 
