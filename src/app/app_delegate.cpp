@@ -29,7 +29,9 @@ constexpr std::string_view kZoneLabelClose = "）";
 constexpr std::string_view kLocalTimePrefix = "本机：";
 constexpr std::string_view kInstallPrefix = "重启并安装新版本 v";
 constexpr std::string_view kLoginFailedMessage = "无法设置开机启动";
-constexpr std::string_view kLoginFailedHint = "\n\n建议先把 Horalet.app 放到「应用程序」文件夹再试。";
+constexpr std::string_view kLoginFailedHint
+    = "\n\n开机启动项保存在自启动文件夹 ~/.config/autostart（设置了 $XDG_CONFIG_HOME 时为其下的 "
+      "autostart）。请确认该文件夹归你所有、你有读写权限（chmod u+rwx），然后再试。";
 constexpr std::string_view kSettingsWindowTitle = "Horalet 设置";
 
 // Each tick lands just after a whole second, so the title already shows the

@@ -110,10 +110,10 @@ TEST_F(StatusMenuTest, ALoginChangeThatFailsIsShownInAnAlert)
 
     ASSERT_EQ(shell.alerts.shown().size(), 2U);
     EXPECT_EQ(shell.alerts.shown()[0].messageText, "无法设置开机启动");
-    EXPECT_EQ(shell.alerts.shown()[0].informativeText,
-        "无法写入自动启动文件。\n\n建议先把 Horalet.app 放到「应用程序」文件夹再试。");
-    EXPECT_EQ(shell.alerts.shown()[1].informativeText,
-        "无法删除自动启动文件。\n\n建议先把 Horalet.app 放到「应用程序」文件夹再试。");
+    const std::string hint = "\n\n开机启动项保存在自启动文件夹 ~/.config/autostart（设置了 $XDG_CONFIG_HOME "
+                             "时为其下的 autostart）。请确认该文件夹归你所有、你有读写权限（chmod u+rwx），然后再试。";
+    EXPECT_EQ(shell.alerts.shown()[0].informativeText, "无法写入自动启动文件。" + hint);
+    EXPECT_EQ(shell.alerts.shown()[1].informativeText, "无法删除自动启动文件。" + hint);
     EXPECT_EQ(shell.application.activations(), 0);
 }
 
