@@ -9,9 +9,10 @@
 #include "app/host_services.h"
 #include "platform/foundation/bundle_info.h"
 #include "platform/qt/json_preferences_file.h"
-#include "platform/qt/module/desktop_module.h"
 #include "platform/qt/shell/qt_shell.h"
 #include "platform/updater/engine/engine_factory.h"
+#include "platform/updater/engine/update_dialogs.h"
+#include "platform/updater/engine/update_network.h"
 #include "settings/settings_view.h"
 
 int main(int argc, char** argv)
@@ -23,31 +24,19 @@ int main(int argc, char** argv)
     }
 
     app::HostServices host;
-    const platform::qt::DesktopModule* desktop = nullptr;
-    if (platform::qt::chooseShellMode(cli::wantsHeadless(args)) == platform::qt::ShellMode::desktop) {
-        std::string error;
-        desktop = platform::qt::loadDesktopModule(error);
-        if (desktop == nullptr) {
-            std::cerr << "horalet: the desktop parts cannot be loaded (" << error
-                      << "); the clock goes to the terminal\n";
-        }
-    }
-    platform::qt::QtShell shell(argc, argv, desktop ? desktop->createDesktopShell(argc, argv) : nullptr);
+    const bool withDisplay
+        = platform::qt::chooseShellMode(cli::wantsHeadless(args)) == platform::qt::ShellMode::desktop;
+    platform::qt::QtShell shell(argc, argv, withDisplay ? platform::qt::createDesktopShell(argc, argv) : nullptr);
     if (const auto status = shell.deferToRunningInstance()) {
         return *status;
     }
 
     platform::BuiltBundleInfo bundle;
     auto updaterConfig = platform::updater::engine::builtEngineConfig();
-    if (desktop) {
-        updaterConfig.makeDialogs = desktop->makeUpdateDialogs;
+    if (withDisplay) {
+        updaterConfig.makeDialogs = platform::updater::engine::makeQtUpdateDialogs;
     }
-    // The terminal line loads the module only once it checks for updates.
-    updaterConfig.makeNetwork = []() -> std::unique_ptr<platform::updater::engine::UpdateNetwork> {
-        std::string error;
-        const platform::qt::DesktopModule* module = platform::qt::loadDesktopModule(error);
-        return module ? module->makeUpdateNetwork() : nullptr;
-    };
+    updaterConfig.makeNetwork = platform::updater::engine::makeQtUpdateNetwork;
     const auto updaterFactory = platform::updater::engine::makeEngineFactory(std::move(updaterConfig));
     host.services().bundle = &bundle;
     host.services().updaterFactory = updaterFactory.get();
