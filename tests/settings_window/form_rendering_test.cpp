@@ -4,7 +4,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
-#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "clock/clock_format.h"
@@ -173,7 +174,11 @@ TEST_F(FormRenderingTest, RowsAppearAndGoWhileTheOthersKeepTheirWidgets)
     ASSERT_NE(format, nullptr);
     EXPECT_TRUE(format->isVisible());
     EXPECT_EQ(format->text(), QString::fromUtf8(kDefaultCustomFormat.data()));
-    EXPECT_EQ(QFontInfo(format->font()).fixedPitch(), true);
+    const QFontMetricsF metrics(format->font());
+    for (const char drawn : std::string_view("iMW0123456789:")) {
+        EXPECT_EQ(metrics.horizontalAdvance(QLatin1Char(drawn)), metrics.horizontalAdvance(QLatin1Char('0')))
+            << "the pattern is drawn monospaced: " << drawn;
+    }
     EXPECT_EQ(toggle("粗体"), bold);
     EXPECT_EQ(toggle("使用自定义格式"), custom);
     EXPECT_FALSE(toggle("显示秒")->isEnabled());

@@ -25,17 +25,63 @@ QFont sized(const ui::Font& hint, const QFont& base)
     return font;
 }
 
+bool advancesAreEqual(const QFont& font, QLatin1StringView characters)
+{
+    const QFontMetricsF metrics(font);
+    const qreal first = metrics.horizontalAdvance(characters.front());
+    return std::all_of(characters.begin(), characters.end(),
+        [&](char character) { return metrics.horizontalAdvance(QLatin1Char(character)) == first; });
+}
+
+// Narrow and wide letters, digits and the pattern's punctuation.
+constexpr QLatin1StringView kMonospaceProbe("iMW0123456789:");
+
+bool drawsMonospaced(const QString& family, const QFont& like)
+{
+    QFont font = like;
+    font.setFamilies(QStringList{family});
+    return advancesAreEqual(font, kMonospaceProbe);
+}
+
+// A family whose letters and digits are all one width, as the user sees
+// them. Fontconfig does not mark every monospaced family as such (Noto
+// Sans Mono is not), so families are judged by measuring them: the
+// desktop's fixed font first, then any family the font database calls
+// fixed, then every family. The answer is kept: the fonts do not change
+// while the program runs, and redraws ask for it again and again.
+QString findMonospacedFamily(const QFont& like)
+{
+    const QString preferred = QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+    if (drawsMonospaced(preferred, like)) {
+        return preferred;
+    }
+    const QStringList families = QFontDatabase::families();
+    for (const bool fixedOnly : {true, false}) {
+        for (const QString& family : families) {
+            if ((!fixedOnly || QFontDatabase::isFixedPitch(family)) && drawsMonospaced(family, like)) {
+                return family;
+            }
+        }
+    }
+    return preferred;
+}
+
+QString monospacedFamily(const QFont& like)
+{
+    static const QString family = findMonospacedFamily(like);
+    return family;
+}
+
 // Qt 6.4 cannot ask a font for its tabular-figures feature. Most desktop
 // sans families (DejaVu Sans, Noto Sans, WenQuanYi Micro Hei) draw their
 // digits tabular by default, so the font is kept when its digits measure
-// equal; otherwise the fixed-pitch family draws the text.
+// equal; otherwise a monospaced family draws the text.
 QFont withTabularDigits(QFont font)
 {
     if (hasTabularDigits(font)) {
         return font;
     }
-    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setFamilies(QStringList{fixed.family(), font.family()});
+    font.setFamilies(QStringList{monospacedFamily(font), font.family()});
     return font;
 }
 
@@ -43,14 +89,7 @@ QFont withTabularDigits(QFont font)
 
 bool hasTabularDigits(const QFont& font)
 {
-    const QFontMetricsF metrics(font);
-    const qreal zero = metrics.horizontalAdvance(QLatin1Char('0'));
-    for (char digit = '1'; digit <= '9'; ++digit) {
-        if (metrics.horizontalAdvance(QLatin1Char(digit)) != zero) {
-            return false;
-        }
-    }
-    return true;
+    return advancesAreEqual(font, QLatin1StringView("0123456789"));
 }
 
 QFont qtFont(const ui::Font& hint, const QFont& base)
@@ -58,8 +97,7 @@ QFont qtFont(const ui::Font& hint, const QFont& base)
     QFont font = sized(hint, base);
     font.setWeight(hint.weight == ui::Font::Weight::semibold ? QFont::DemiBold : QFont::Normal);
     if (hint.design == ui::Font::Design::monospaced) {
-        const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-        font.setFamilies(QStringList{fixed.family(), base.family()});
+        font.setFamilies(QStringList{monospacedFamily(font), base.family()});
     }
     if (hint.monospacedDigits) {
         font = withTabularDigits(font);
