@@ -1,12 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <sys/timerfd.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDBusMessage>
 
+#include <string>
+#include <vector>
+
+#include "bus_recorder.h"
+#include "platform/linux/atomic_file.h"
 #include "platform/linux/system/clock_set_timer.h"
 #include "platform/linux/system/suspend_gap.h"
 #include "platform/qt/json_preferences_file.h"
@@ -23,6 +30,15 @@ namespace {
 
 using namespace std::chrono_literals;
 namespace notifications = platform::notifications;
+
+// The contents of a file, as a posting finds them.
+std::string contentsOf(const std::string& path)
+{
+    std::string contents;
+    std::string error;
+    platform::os::readWholeFile(path, contents, error);
+    return contents;
+}
 
 // Counts the postings of one name on a centre.
 struct Postings {
@@ -46,7 +62,9 @@ TEST(ClockSetTimer, IsArmedToBeCancelledByAClockSetAndQuietOtherwise)
     platform::qt::ClockSetWatch watch(center);
     EXPECT_TRUE(watch.isWatching());
     EXPECT_FALSE(const_cast<platform::os::ClockSetTimer&>(watch.timer()).takeClockSet());
-    spinFor(30ms);
+    pollfd readable{.fd = watch.timer().fd(), .events = POLLIN, .revents = 0};
+    EXPECT_EQ(::poll(&readable, 1, 0), 0) << "nothing for the watch to read, so nothing to post";
+    QCoreApplication::processEvents();
     EXPECT_EQ(changes.count, 0);
 }
 
@@ -76,22 +94,24 @@ TEST(ZoneWatch, PostsOnceWhenTheZoneLinkGetsAnotherTargetOrTheZoneOtherContents)
     const std::string link = folder.file("localtime");
     ASSERT_EQ(::symlink(folder.file("Shanghai").c_str(), link.c_str()), 0);
     platform::NotificationCenter center;
-    Postings changes(center, notifications::systemTimeZoneDidChange);
+    std::vector<std::string> zonesPosted;
+    center.addObserver(notifications::systemTimeZoneDidChange, [&] { zonesPosted.push_back(contentsOf(link)); });
     platform::qt::ZoneWatch watch(center, QString::fromStdString(link));
 
     // As zone tools do: a new link renamed over the old one.
     ASSERT_EQ(::symlink(folder.file("Tokyo").c_str(), folder.file("localtime.new").c_str()), 0);
     ASSERT_EQ(::rename(folder.file("localtime.new").c_str(), link.c_str()), 0);
-    EXPECT_TRUE(spinUntil([&] { return changes.count == 1; }, 1000ms));
-    spinFor(200ms);
-    EXPECT_EQ(changes.count, 1);
+    EXPECT_TRUE(spinUntil([&] { return zonesPosted.size() == 1; }, 1000ms));
 
     writeFile(folder.file("Tokyo"), "TZif tokyo, new rules");
-    EXPECT_TRUE(spinUntil([&] { return changes.count == 2; }, 1000ms));
+    EXPECT_TRUE(spinUntil([&] { return zonesPosted.size() == 2; }, 1000ms));
 
     ::utimensat(AT_FDCWD, folder.file("Tokyo").c_str(), nullptr, 0);
-    spinFor(300ms);
-    EXPECT_EQ(changes.count, 2) << "touching the file without changing the zone posts nothing";
+    // A last change, posted after anything the touch or a late repeat would.
+    writeFile(folder.file("Tokyo"), "TZif tokyo, last rules");
+    EXPECT_TRUE(spinUntil([&] { return !zonesPosted.empty() && zonesPosted.back() == "TZif tokyo, last rules"; }));
+    EXPECT_EQ(zonesPosted, (std::vector<std::string>{"TZif tokyo", "TZif tokyo, new rules", "TZif tokyo, last rules"}))
+        << "one posting per change; touching the file without changing the zone posts nothing";
 }
 
 TEST(PreferencesFileWatch, AChangeByAnotherProcessPostsOnceWithinASecondAndOurOwnWritesNoMore)
@@ -100,23 +120,27 @@ TEST(PreferencesFileWatch, AChangeByAnotherProcessPostsOnceWithinASecondAndOurOw
     const std::string path = folder.file("horalet/preferences.json");
     platform::NotificationCenter center;
     platform::PreferencesStore store(center, std::make_unique<platform::qt::JsonPreferencesFile>(path));
-    Postings changes(center, notifications::preferencesDidChange);
+    std::vector<std::string> labelsPosted;
+    center.addObserver(notifications::preferencesDidChange,
+        [&] { labelsPosted.push_back(store.stringForKey("clockLabel").value_or("")); });
     platform::qt::PreferencesFileWatch watch(store, QString::fromStdString(path));
 
     // Another process creates the folder and the file, later changes it.
     platform::NotificationCenter otherCenter;
     platform::PreferencesStore other(otherCenter, std::make_unique<platform::qt::JsonPreferencesFile>(path));
     other.setBool("showSeconds", true);
-    EXPECT_TRUE(spinUntil([&] { return changes.count == 1; }, 1000ms));
+    EXPECT_TRUE(spinUntil([&] { return labelsPosted.size() == 1; }, 1000ms));
     EXPECT_TRUE(store.boolForKey("showSeconds"));
     other.setString("clockLabel", "北京");
-    EXPECT_TRUE(spinUntil([&] { return changes.count == 2; }, 1000ms));
+    EXPECT_TRUE(spinUntil([&] { return labelsPosted.size() == 2; }, 1000ms));
     EXPECT_EQ(store.stringForKey("clockLabel"), "北京");
 
-    const int before = changes.count;
     store.setBool("bold", true);
-    spinFor(400ms);
-    EXPECT_EQ(changes.count, before + 1) << "our own write posts once, the watch adds nothing";
+    // The other process's next change, posted after anything our own write set off.
+    other.setString("clockLabel", "上海");
+    EXPECT_TRUE(spinUntil([&] { return !labelsPosted.empty() && labelsPosted.back() == "上海"; }, 1000ms));
+    EXPECT_EQ(labelsPosted, (std::vector<std::string>{"", "北京", "北京", "上海"}))
+        << "our own write posts once, the watch adds nothing";
 }
 
 TEST(WakeWatch, PostsAWakeWhenLogindSaysTheSleepIsOver)
@@ -131,14 +155,16 @@ TEST(WakeWatch, PostsAWakeWhenLogindSaysTheSleepIsOver)
 
     ASSERT_TRUE(logind.registerService(QStringLiteral("org.freedesktop.login1")));
     ASSERT_TRUE(platform::qt::followLogind(system, watch));
+    BusRecorder delivered(system, QStringLiteral("/org/freedesktop/login1"),
+        QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PrepareForSleep"));
     for (const bool starting : {true, false}) {
         QDBusMessage signal = QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/login1"),
             QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PrepareForSleep"));
         signal << starting;
         logind.send(signal);
     }
-    EXPECT_TRUE(spinUntil([&] { return wakes.count == 1; }));
-    spinFor(50ms);
+    // Both signals reached this connection, the watch's handler before ours.
+    ASSERT_TRUE(spinUntil([&] { return delivered.messages.size() == 2; }));
     EXPECT_EQ(wakes.count, 1) << "going to sleep is no wake";
 }
 
@@ -153,7 +179,12 @@ TEST(ZoneWatch, PostsWhenTheTimeAndDateServiceChangesItsZone)
     Postings changes(center, notifications::systemTimeZoneDidChange);
     platform::qt::ZoneWatch watch(center, QString::fromStdString(folder.file("localtime")));
     platform::qt::followTimedate(system, watch);
-    spinFor(50ms);
+    BusRecorder delivered(system, QStringLiteral("/org/freedesktop/timedate1"),
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("PropertiesChanged"));
+    // The bus has the watch's match rules once it answers a later call.
+    PrivateBus::call(system,
+        QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+            QStringLiteral("org.freedesktop.DBus.Peer"), QStringLiteral("Ping")));
 
     for (const QString& property : {QStringLiteral("NTP"), QStringLiteral("Timezone")}) {
         QDBusMessage signal = QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/timedate1"),
@@ -162,9 +193,8 @@ TEST(ZoneWatch, PostsWhenTheTimeAndDateServiceChangesItsZone)
                << QStringList();
         timedate.send(signal);
     }
-    EXPECT_TRUE(spinUntil([&] { return changes.count == 1; }));
-    spinFor(50ms);
-    EXPECT_EQ(changes.count, 1);
+    ASSERT_TRUE(spinUntil([&] { return delivered.messages.size() == 2; }));
+    EXPECT_EQ(changes.count, 1) << "only the zone's change posts";
 }
 
 } // namespace

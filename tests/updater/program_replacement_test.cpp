@@ -2,8 +2,11 @@
 
 #include <QTemporaryDir>
 #include <csignal>
+#include <filesystem>
+#include <string>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <system_error>
 #include <unistd.h>
 
 #include "platform/linux/atomic_file.h"
@@ -47,6 +50,15 @@ protected:
             ::execl(program.c_str(), program.c_str(), "30", static_cast<char*>(nullptr));
             ::_exit(127);
         }
+        // Running once the kernel names the program file as the child's.
+        const std::string exe = "/proc/" + std::to_string(child) + "/exe";
+        for (int tries = 0; tries < 5000; ++tries) {
+            std::error_code unreadable;
+            if (std::filesystem::read_symlink(exe, unreadable) == program) {
+                break;
+            }
+            ::usleep(1000);
+        }
         return child;
     }
 
@@ -60,7 +72,6 @@ TEST_F(ProgramReplacement, ReplacesARunningProgramKeepingItsModeAndABackup)
 {
     const pid_t running = startProgram();
     ASSERT_GT(running, 0);
-    ::usleep(100'000);
 
     std::string error;
     ASSERT_TRUE(replaceProgramFile(program, replacement, error)) << error;
