@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "settings/package_host.h"
 #include "settings/settings_fixture.h"
 #include "support/fake_application.h"
 #include "support/fake_bundle_info.h"
@@ -15,7 +16,8 @@ using platform::ui::Button;
 using platform::ui::ButtonStyle;
 using platform::ui::Node;
 
-constexpr std::string_view kPackageNote = "。更新包托管于腾讯云 COS，经 Ed25519 签名验证后替换。";
+// "腾讯云 COS" unless the build was made for another feed host.
+const std::string kPackageNote = std::string("。更新包托管于") + build::kPackageHost + "，经 Ed25519 签名验证后替换。";
 
 // The fakes the update model reaches through the platform; as a base they
 // outlive the model, whose controller refers to the updater to the end.
@@ -61,7 +63,7 @@ TEST_F(UpdateSectionTest, BeforeStartTheCheckIsDimmedAndTheVersionMissing)
     check.press();
     EXPECT_EQ(factory.updater.userChecks(), 0);
 
-    EXPECT_EQ(statusLine(root), "自动检查新版本" + std::string(kPackageNote));
+    EXPECT_EQ(statusLine(root), "自动检查新版本" + kPackageNote);
     const Node& status = section(root).children()[3];
     EXPECT_EQ(status.style().font, platform::ui::Font::caption());
     EXPECT_EQ(status.style().foreground, platform::ui::Foreground::secondary);
@@ -99,7 +101,7 @@ TEST_F(UpdateSectionTest, ReadyUpdateOffersOnlyTheProminentInstallButton)
 
     install.press();
     const Node pressed = view.body();
-    EXPECT_EQ(statusLine(pressed), "正在安装新版本…" + std::string(kPackageNote));
+    EXPECT_EQ(statusLine(pressed), "正在安装新版本…" + kPackageNote);
     EXPECT_EQ(labelOf(versionRow(pressed).children()[3]), "重启并安装 1.2.0");
     versionRow(pressed).children()[3].press();
     EXPECT_EQ(installs, 1);
@@ -137,7 +139,7 @@ TEST_F(UpdateSectionTest, ModelChangeRedrawsWithTheNewValue)
     model->status = "更新检查完成";
     EXPECT_TRUE(drawn.empty());
     platform.mainQueue.drain();
-    EXPECT_EQ(drawn, std::vector<std::string>{"更新检查完成" + std::string(kPackageNote)});
+    EXPECT_EQ(drawn, std::vector<std::string>{"更新检查完成" + kPackageNote});
 }
 
 } // namespace

@@ -23,7 +23,7 @@ using testing::makePackage;
 
 HttpResponse ok(const std::string& body)
 {
-    return {200, QByteArray::fromStdString(body), {}, std::nullopt};
+    return {200, QByteArray::fromStdString(body)};
 }
 
 // A gzip stream of stored (uncompressed) blocks: the marker inside stays
@@ -160,20 +160,24 @@ TEST_F(Engine, AnUnreadableFeedFinishesTheCycleWith1000)
     oversized.insert(oversized.indexOf("<title>"), QByteArray(1024 * 1024, ' '));
     const QByteArray doctype = "<?xml version=\"1.0\"?><!DOCTYPE rss SYSTEM \"http://127.0.0.1/rss.dtd\">"
         + feedXml({{.signedBytes = package}}).mid(39);
+    // Signed as served: what is wrong is the feed itself, or its transfer.
     const std::pair<const char*, HttpResponse> cases[] = {
         {"malformed", ok("<rss><channel><item></channel>")},
-        {"document type", {200, doctype, {}, std::nullopt}},
-        {"missing", {404, "gone", {}, std::nullopt}},
-        {"server error", {500, "oops", {}, std::nullopt}},
-        {"too large", {200, oversized, {}, std::nullopt}},
-        {"redirect loop", {302, {}, {{"Location", "/appcast.xml"}}, std::nullopt}},
+        {"document type", {200, doctype}},
+        {"missing", {404, "gone"}},
+        {"server error", {500, "oops"}},
+        {"too large", {200, oversized}},
+        {"redirect loop", {302, {}, {{"Location", "/appcast.xml"}}}},
     };
     const auto engine = startEngine();
     for (const auto& [what, response] : cases) {
         delegate.events.clear();
+        reports.clear();
+        publishFeed(response.body, response.body);
         server.serve("/appcast.xml", response);
         checkInBackground(*engine);
         EXPECT_EQ(delegate.events, (Events{"finished 1000"})) << what;
+        EXPECT_EQ(reports.size(), 1u) << what << ": one line per failed check";
     }
 }
 
@@ -220,11 +224,13 @@ TEST_F(Engine, RefusesEveryBadPackageAndStagesNothing)
         {"truncated", ok(package.substr(0, 20)), {.signedBytes = package}, errorCodes::downloadFailed},
         {"broken off", {200, QByteArray::fromStdString(package.substr(0, 20)), {}, 500}, {.signedBytes = package},
             errorCodes::downloadFailed},
+        {"longer than announced", {200, QByteArray::fromStdString(package), {}, 4096}, {.signedBytes = package},
+            errorCodes::downloadFailed},
         {"oversized", ok(package + std::string(4096, 'x')), {.signedBytes = package}, errorCodes::downloadFailed},
         {"older bytes labelled newer", ok(older), {.signedBytes = older}, errorCodes::downgradeOrMislabel},
         {"no version inside", ok("#!/bin/sh\n"), {.signedBytes = "#!/bin/sh\n"}, errorCodes::downgradeOrMislabel},
-        {"missing", {404, "gone", {}, std::nullopt}, {.signedBytes = package}, errorCodes::downloadFailed},
-        {"redirect loop", {302, {}, {{"Location", "/horalet-2.0"}}, std::nullopt}, {.signedBytes = package},
+        {"missing", {404, "gone"}, {.signedBytes = package}, errorCodes::downloadFailed},
+        {"redirect loop", {302, {}, {{"Location", "/horalet-2.0"}}}, {.signedBytes = package},
             errorCodes::downloadFailed},
     };
     const auto engine = startEngine();
@@ -246,7 +252,7 @@ TEST_F(Engine, AGzipEncodedTransferKeepsTheExactSignedBytes)
 {
     const std::string gzipped = gzipStored(package);
     server.serve(
-        "/horalet-2.0", {200, QByteArray::fromStdString(gzipped), {{"Content-Encoding", "gzip"}}, std::nullopt});
+        "/horalet-2.0", {200, QByteArray::fromStdString(gzipped), {{"Content-Encoding", "gzip"}}});
     publish({{.signedBytes = gzipped}});
     const auto engine = startEngine();
 
@@ -265,6 +271,7 @@ struct StartCase {
 
 TEST_F(Engine, DoesNotStartWithoutAKeyAUsableFeedOrAReplaceableProgram)
 {
+    const std::string foreignProgram = folder.filePath(QStringLiteral("bin/Other.AppImage")).toStdString();
     const StartCase cases[] = {
         {"no key", [](EngineConfig& c) { c.publicKeyBase64.clear(); }, errorCodes::noPublicKey},
         {"not base64", [](EngineConfig& c) { c.publicKeyBase64 = "not a key!"; }, errorCodes::noPublicKey},
@@ -273,6 +280,10 @@ TEST_F(Engine, DoesNotStartWithoutAKeyAUsableFeedOrAReplaceableProgram)
         {"no feed", [](EngineConfig& c) { c.feedUrl.clear(); }, errorCodes::badFeedUrl},
         {"ftp feed", [](EngineConfig& c) { c.feedUrl = "ftp://127.0.0.1/appcast.xml"; }, errorCodes::badFeedUrl},
         {"no host", [](EngineConfig& c) { c.feedUrl = "https:///appcast.xml"; }, errorCodes::badFeedUrl},
+        {"plain http off loopback", [](EngineConfig& c) { c.feedUrl = "http://example.com/appcast.xml"; },
+            errorCodes::badFeedUrl},
+        {"not this program", [&](EngineConfig& c) { c.programPath = foreignProgram; }, errorCodes::noWritePermission},
+        {"another version of it", [](EngineConfig& c) { c.currentVersion = "0.9"; }, errorCodes::noWritePermission},
         {"distribution package", [](EngineConfig& c) { c.programPath = "/usr/bin/sleep"; },
             errorCodes::noWritePermission},
         {"read-only folder", [](EngineConfig& c) { c.programPath = "/proc/version"; }, errorCodes::noWritePermission},
@@ -280,6 +291,8 @@ TEST_F(Engine, DoesNotStartWithoutAKeyAUsableFeedOrAReplaceableProgram)
     };
     server.serve("/horalet-2.0", ok(package));
     publish({{.signedBytes = package}});
+    std::string written;
+    ASSERT_TRUE(os::writeFileAtomically(foreignProgram, "#!/bin/sh\necho other\n", 0755, written)) << written;
     for (const auto& [what, change, code] : cases) {
         EngineConfig config = this->config();
         change(config);
@@ -298,7 +311,9 @@ TEST_F(Engine, DoesNotStartWithoutAKeyAUsableFeedOrAReplaceableProgram)
 TEST_F(Engine, TheStoreCanNameAnotherFeed)
 {
     server.serve("/horalet-2.0", ok(package));
-    server.serve("/beta.xml", {200, feedXml({{.signedBytes = package}}), {}, std::nullopt});
+    const QByteArray beta = feedXml({{.signedBytes = package}});
+    server.serve("/beta.xml", {200, beta});
+    server.serve("/beta.xml.sig", ok(testing::base64(testing::signWithTestKey(beta.toStdString()))));
     platform.store.setString(keys::feedUrl, server.url("/beta.xml").toString().toStdString());
     const auto engine = startEngine();
     checkInBackground(*engine);
@@ -422,20 +437,54 @@ TEST_F(Engine, AUserCheckAnswersWithTheEnginesDialogs)
     }
 }
 
-TEST_F(Engine, TheBuiltConfigurationNamesThisProgramAndAPrivateCache)
+// The AppImage runtime passes $APPIMAGE and $APPDIR on to every program
+// started from inside an AppImage: they name this program's file only when
+// this program runs from that AppImage's own mount.
+TEST_F(Engine, TheBuiltConfigurationNamesThisProgramNotAForeignAppImageAndAPrivateCache)
 {
+    const std::string foreign = folder.filePath(QStringLiteral("Other.AppImage")).toStdString();
+    std::string error;
+    ASSERT_TRUE(os::writeFileAtomically(foreign, "#!/bin/sh\n", 0755, error)) << error;
     const QByteArray cacheHome = folder.filePath(QStringLiteral("xdg-cache")).toLocal8Bit();
+    const QByteArray ownFolder = QCoreApplication::applicationDirPath().toLocal8Bit();
     qputenv("XDG_CACHE_HOME", cacheHome);
-    const EngineConfig running = builtEngineConfig();
-    qputenv("APPIMAGE", QByteArray::fromStdString(program));
-    const EngineConfig appImage = builtEngineConfig();
-    qunsetenv("APPIMAGE");
-    qunsetenv("XDG_CACHE_HOME");
+    qputenv("APPIMAGE", QByteArray::fromStdString(foreign));
+    const EngineConfig appImageOnly = builtEngineConfig();
+    qputenv("APPDIR", folder.path().toLocal8Bit());
+    const EngineConfig otherMount = builtEngineConfig();
+    qputenv("APPDIR", ownFolder);
+    const EngineConfig folderNotMount = builtEngineConfig();
+    for (const char* name : {"APPIMAGE", "APPDIR", "XDG_CACHE_HOME"}) {
+        qunsetenv(name);
+    }
 
-    EXPECT_EQ(running.programPath, QCoreApplication::applicationFilePath().toStdString());
-    EXPECT_EQ(appImage.programPath, program);
-    EXPECT_EQ(running.cacheFolder, cacheHome.toStdString() + "/horalet/updates");
-    EXPECT_EQ(running.currentVersion, build::kVersion);
+    const std::string self = QCoreApplication::applicationFilePath().toStdString();
+    EXPECT_EQ(appImageOnly.programPath, self);
+    EXPECT_EQ(otherMount.programPath, self);
+    EXPECT_EQ(folderNotMount.programPath, self);
+    EXPECT_EQ(appImageOnly.cacheFolder, cacheHome.toStdString() + "/horalet/updates");
+    EXPECT_EQ(appImageOnly.currentVersion, build::kVersion);
+    EXPECT_TRUE(appImageOnly.requireSignedFeed);
+}
+
+// A file that is not this program is never replaced, even when it becomes
+// the target after the start.
+TEST_F(Engine, NeverReplacesAFileThatIsNotThisProgram)
+{
+    server.serve("/horalet-2.0", ok(package));
+    publish({{.signedBytes = package}});
+    const auto engine = startEngine();
+    checkInBackground(*engine);
+    const std::string foreign = "#!/bin/sh\necho another program\n";
+    std::string error;
+    ASSERT_TRUE(os::writeFileAtomically(program, foreign, 0755, error)) << error;
+
+    EXPECT_FALSE(engine->installStagedUpdate());
+
+    EXPECT_EQ(programContents(), foreign);
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_NE(reports[0].find("已丢弃"), std::string::npos) << reports[0];
+    EXPECT_TRUE(cacheFiles().empty());
 }
 
 TEST_F(Engine, TheFactoryStartsTheUpdaterWhenAsked)
