@@ -224,7 +224,7 @@ TEST_F(Engine, RefusesEveryBadPackageAndStagesNothing)
         {"truncated", ok(package.substr(0, 20)), {.signedBytes = package}, errorCodes::downloadFailed},
         {"broken off", {200, QByteArray::fromStdString(package.substr(0, 20)), {}, 500}, {.signedBytes = package},
             errorCodes::downloadFailed},
-        {"longer than announced", {200, QByteArray::fromStdString(package), {}, 4096}, {.signedBytes = package},
+        {"announced longer than the feed says", {200, QByteArray::fromStdString(package), {}, 4096}, {.signedBytes = package},
             errorCodes::downloadFailed},
         {"oversized", ok(package + std::string(4096, 'x')), {.signedBytes = package}, errorCodes::downloadFailed},
         {"older bytes labelled newer", ok(older), {.signedBytes = older}, errorCodes::downgradeOrMislabel},
