@@ -63,7 +63,6 @@ public:
             trickle_.start(response_.trickle);
             return;
         }
-        socket_->write(response_.body);
         feed();
     }
 
@@ -78,17 +77,24 @@ private:
         socket_->write(response_.body.mid(trickled_++, 1));
     }
 
-    // Keeps about a megabyte queued until the endless part is out.
+    // Keeps about a megabyte queued until the body and the endless part
+    // are out, so the server never holds a second copy of a large body.
     void feed()
     {
-        while (endlessSent_ < response_.endless && socket_->bytesToWrite() < 16 * kChunk) {
+        while (bodySent_ < response_.body.size() && socket_->bytesToWrite() < 16 * kChunk) {
+            const QByteArray piece = response_.body.mid(bodySent_, kChunk);
+            socket_->write(piece);
+            bodySent_ += piece.size();
+        }
+        while (bodySent_ >= response_.body.size() && endlessSent_ < response_.endless
+            && socket_->bytesToWrite() < 16 * kChunk) {
             const qint64 size = std::min(kChunk, response_.endless - endlessSent_);
             socket_->write(QByteArray(size, 'x'));
             endlessSent_ += size;
         }
         const bool trickling = response_.trickle.count() > 0;
-        if (endlessSent_ >= response_.endless && !response_.stall && !trickling && socket_->bytesToWrite() == 0
-            && !closing_) {
+        if (bodySent_ >= response_.body.size() && endlessSent_ >= response_.endless && !response_.stall && !trickling
+            && socket_->bytesToWrite() == 0 && !closing_) {
             closing_ = true;
             socket_->disconnectFromHost();
         }
@@ -99,6 +105,7 @@ private:
     std::shared_ptr<LocalHttpServer::Connection> log_;
     QTimer trickle_;
     qsizetype trickled_ = 0;
+    qsizetype bodySent_ = 0;
     qint64 endlessSent_ = 0;
     bool closing_ = false;
 };

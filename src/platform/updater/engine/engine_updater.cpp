@@ -399,10 +399,14 @@ void EngineUpdater::downloadFinished(const std::optional<TransferFailure>& failu
     }
     // The signature is checked on exactly these bytes before anything else
     // looks at them, on a worker thread so that a large package never stops
-    // the clock. The check holds plain values only, never the engine.
+    // the clock. The check holds plain values only, never the engine. The
+    // bytes go to disk first: the staged file must survive a power cut,
+    // and clean pages of the mapping are not this program's memory.
     QThreadPool::globalInstance()->start([path = partPath(), promise = promiseOf(update),
                                              verify = network_->ed25519Verifier(), engine = weak_from_this()] {
-        auto refusal = whyPackageFileRefused(path, promise, verify);
+        auto refusal = writeBack(path)
+            ? whyPackageFileRefused(path, promise, verify)
+            : updateFailure(errorCodes::fileCopyFailed, "无法把下载的新版本写入磁盘。", path);
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
             [engine, refusal = std::move(refusal)] {

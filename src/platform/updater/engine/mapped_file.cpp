@@ -59,4 +59,15 @@ MappedFile::~MappedFile()
     }
 }
 
+bool writeBack(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) {
+        return false;
+    }
+    const bool written = ::fdatasync(fd) == 0;
+    ::close(fd);
+    return written;
+}
+
 } // namespace horalet::platform::updater::engine

@@ -7,8 +7,9 @@
 namespace horalet::platform::updater::engine {
 
 // A file mapped read-only into memory: its pages come from the page cache
-// and count as shared, not as this program's own memory, however large
-// the file.
+// and are not this program's own memory, however large the file. (Pages
+// written a moment ago and not yet on disk count as the mapping process's
+// private dirty memory: writeBack() a fresh file before mapping it.)
 class MappedFile {
 public:
     // None when the file cannot be opened or mapped; `error` says why.
@@ -27,5 +28,8 @@ private:
     const char* data_ = nullptr;
     std::size_t size_ = 0;
 };
+
+// Waits until the file's data is on disk; false when it cannot.
+bool writeBack(const std::string& path);
 
 } // namespace horalet::platform::updater::engine
