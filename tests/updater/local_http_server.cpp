@@ -81,6 +81,9 @@ private:
     // are out, so the server never holds a second copy of a large body.
     void feed()
     {
+        if (response_.trickle.count() > 0) {
+            return;
+        }
         while (bodySent_ < response_.body.size() && socket_->bytesToWrite() < 16 * kChunk) {
             const QByteArray piece = response_.body.mid(bodySent_, kChunk);
             socket_->write(piece);
@@ -92,8 +95,7 @@ private:
             socket_->write(QByteArray(size, 'x'));
             endlessSent_ += size;
         }
-        const bool trickling = response_.trickle.count() > 0;
-        if (bodySent_ >= response_.body.size() && endlessSent_ >= response_.endless && !response_.stall && !trickling
+        if (bodySent_ >= response_.body.size() && endlessSent_ >= response_.endless && !response_.stall
             && socket_->bytesToWrite() == 0 && !closing_) {
             closing_ = true;
             socket_->disconnectFromHost();
