@@ -224,8 +224,8 @@ TEST_F(Engine, RefusesEveryBadPackageAndStagesNothing)
         {"truncated", ok(package.substr(0, 20)), {.signedBytes = package}, errorCodes::downloadFailed},
         {"broken off", {200, QByteArray::fromStdString(package.substr(0, 20)), {}, 500}, {.signedBytes = package},
             errorCodes::downloadFailed},
-        {"announced longer than the feed says", {200, QByteArray::fromStdString(package), {}, 4096}, {.signedBytes = package},
-            errorCodes::downloadFailed},
+        {"announced longer than the feed says", {200, QByteArray::fromStdString(package), {}, 4096},
+            {.signedBytes = package}, errorCodes::downloadFailed},
         {"oversized", ok(package + std::string(4096, 'x')), {.signedBytes = package}, errorCodes::downloadFailed},
         {"older bytes labelled newer", ok(older), {.signedBytes = older}, errorCodes::downgradeOrMislabel},
         {"no version inside", ok("#!/bin/sh\n"), {.signedBytes = "#!/bin/sh\n"}, errorCodes::downgradeOrMislabel},
@@ -251,8 +251,7 @@ TEST_F(Engine, RefusesEveryBadPackageAndStagesNothing)
 TEST_F(Engine, AGzipEncodedTransferKeepsTheExactSignedBytes)
 {
     const std::string gzipped = gzipStored(package);
-    server.serve(
-        "/horalet-2.0", {200, QByteArray::fromStdString(gzipped), {{"Content-Encoding", "gzip"}}});
+    server.serve("/horalet-2.0", {200, QByteArray::fromStdString(gzipped), {{"Content-Encoding", "gzip"}}});
     publish({{.signedBytes = gzipped}});
     const auto engine = startEngine();
 

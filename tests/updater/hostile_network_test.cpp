@@ -122,8 +122,8 @@ TEST_F(HostileNetwork, ATrickleEndsAtTheDeadline)
         reports.clear();
         publish({{.signedBytes = package}});
         server.serve("/horalet-2.0", {200, QByteArray::fromStdString(package)});
-        HttpResponse trickled{200, path == "/appcast.xml" ? feedXml({{.signedBytes = package}})
-                                                         : QByteArray::fromStdString(package)};
+        HttpResponse trickled{
+            200, path == "/appcast.xml" ? feedXml({{.signedBytes = package}}) : QByteArray::fromStdString(package)};
         trickled.trickle = std::chrono::milliseconds(20);
         server.serve(path, trickled);
         const auto engine = startWith([](EngineConfig& c) {
@@ -243,8 +243,8 @@ TEST_F(HostileNetwork, ClearsItsOwnLeftoversAtStartAndNothingElse)
     }
     ASSERT_TRUE(os::writeFileAtomically(empty, "", 0600, error)) << error;
     ASSERT_TRUE(os::writeFileAtomically(binFolder + "/horalet.config", "colour=blue\n", 0644, error)) << error;
-    for (const std::string& path : {binFolder + "/horalet.old", binFolder + "/other.Ab12Cd",
-             binFolder + "/horalet.Ab12Cd.txt"}) {
+    for (const std::string& path :
+        {binFolder + "/horalet.old", binFolder + "/other.Ab12Cd", binFolder + "/horalet.Ab12Cd.txt"}) {
         ASSERT_TRUE(os::writeFileAtomically(path, oldProgram, 0755, error)) << error;
     }
     const int held = ::open(inUse.c_str(), O_RDONLY | O_CLOEXEC);

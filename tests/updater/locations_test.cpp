@@ -1,4 +1,5 @@
 #include <QUrl>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 #include "platform/linux/paths.h"
@@ -23,14 +24,14 @@ TEST(ProgramFile, IsTheAppImageOnlyWhenTheProgramRunsFromItsMount)
     const ProgramCase cases[] = {
         {"plain program", {"/opt/horalet/horalet", std::nullopt, std::nullopt, false}, "/opt/horalet/horalet"},
         {"inside its AppImage", {exe, "/tmp/.mount_HoraleAbC", appImage, true}, appImage},
-        {"APPIMAGE inherited from a launcher", {"/opt/horalet/horalet", "/tmp/.mount_TermXyZ",
-                                                   "/home/u/Apps/Terminal.AppImage", true},
+        {"APPIMAGE inherited from a launcher",
+            {"/opt/horalet/horalet", "/tmp/.mount_TermXyZ", "/home/u/Apps/Terminal.AppImage", true},
             "/opt/horalet/horalet"},
         {"APPIMAGE alone", {"/opt/horalet/horalet", std::nullopt, "/home/u/Apps/Other.AppImage", false},
             "/opt/horalet/horalet"},
         {"APPDIR a plain folder", {exe, "/tmp/.mount_HoraleAbC", appImage, false}, exe},
-        {"APPDIR a prefix of another folder", {"/tmp/.mount_HoraleAbCdef/horalet", "/tmp/.mount_HoraleAbC",
-                                                  appImage, true},
+        {"APPDIR a prefix of another folder",
+            {"/tmp/.mount_HoraleAbCdef/horalet", "/tmp/.mount_HoraleAbC", appImage, true},
             "/tmp/.mount_HoraleAbCdef/horalet"},
         {"no APPIMAGE", {exe, "/tmp/.mount_HoraleAbC", std::nullopt, true}, exe},
     };
@@ -45,6 +46,51 @@ TEST(ProgramFile, MountPointsComeFromTheMountTable)
     EXPECT_TRUE(os::isMountPoint("/proc"));
     EXPECT_FALSE(os::isMountPoint("/proc/self"));
     EXPECT_FALSE(os::isMountPoint("/no/such/folder"));
+}
+
+struct XdgCase {
+    const char* what;
+    const char* home;
+    const char* configHome;
+    const char* cacheHome;
+    std::string config;
+    std::string cache;
+};
+
+void setOrUnset(const char* name, const char* value)
+{
+    if (value != nullptr) {
+        ::setenv(name, value, 1);
+    } else {
+        ::unsetenv(name);
+    }
+}
+
+TEST(Paths, FollowTheXdgRulesInOnePlace)
+{
+    const XdgCase cases[] = {
+        {"both set", "/home/u", "/srv/config", "/srv/cache", "/srv/config", "/srv/cache"},
+        {"unset", "/home/u", nullptr, nullptr, "/home/u/.config", "/home/u/.cache"},
+        {"empty", "/home/u", "", "", "/home/u/.config", "/home/u/.cache"},
+        {"relative, so ignored", "/home/u", "config", "cache", "/home/u/.config", "/home/u/.cache"},
+    };
+    const std::string savedHome = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "";
+    for (const auto& [what, home, configHome, cacheHome, config, cache] : cases) {
+        setOrUnset("HOME", home);
+        setOrUnset("XDG_CONFIG_HOME", configHome);
+        setOrUnset("XDG_CACHE_HOME", cacheHome);
+        EXPECT_EQ(os::configHome(), config) << what;
+        EXPECT_EQ(os::cacheHome(), cache) << what;
+        EXPECT_EQ(os::applicationConfigFolder(), config + "/horalet") << what;
+        EXPECT_EQ(os::autostartFolder(), config + "/autostart") << what;
+        EXPECT_EQ(os::updateCacheFolder(), cache + "/horalet/updates") << what;
+    }
+    ::unsetenv("HOME");
+    EXPECT_FALSE(os::homeFolder().empty()) << "the password database knows the home folder";
+    EXPECT_EQ(os::homeFolder().front(), '/');
+    ::setenv("HOME", savedHome.c_str(), 1);
+    ::unsetenv("XDG_CONFIG_HOME");
+    ::unsetenv("XDG_CACHE_HOME");
 }
 
 TEST(FetchRules, HttpsEverywhereAndPlainHttpOnlyOnLoopback)

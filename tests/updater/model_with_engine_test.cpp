@@ -90,8 +90,8 @@ TEST_F(ModelWithEngine, AFailedInstallationLeavesInstallingForAFailureText)
         {"the staged file was changed",
             [](ModelWithEngine& test) {
                 std::string error;
-                ASSERT_TRUE(os::writeFileAtomically(test.cacheFolder + "/staged-update",
-                    testing::makePackage("2.0", "evil"), 0600, error))
+                ASSERT_TRUE(os::writeFileAtomically(
+                    test.cacheFolder + "/staged-update", testing::makePackage("2.0", "evil"), 0600, error))
                     << error;
             },
             false, "已丢弃"},

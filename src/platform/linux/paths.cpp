@@ -112,8 +112,8 @@ std::string updateCacheFolder()
 
 std::string programFileFor(const ProgramFacts& facts)
 {
-    const bool inOwnMount = facts.appDir && facts.appDirIsMount && facts.appImage
-        && facts.executable.starts_with(*facts.appDir + "/");
+    const bool inOwnMount
+        = facts.appDir && facts.appDirIsMount && facts.appImage && facts.executable.starts_with(*facts.appDir + "/");
     return inOwnMount ? *facts.appImage : facts.executable;
 }
 

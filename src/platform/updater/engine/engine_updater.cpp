@@ -118,8 +118,8 @@ std::optional<UpdaterError> EngineUpdater::startUpdater()
         return updateFailure(errorCodes::noPublicKey, "没有可用的更新签名公钥（Ed25519），自动更新已关闭。");
     }
     if (!isUsableFeedUrl(currentFeedUrl())) {
-        return updateFailure(errorCodes::badFeedUrl, "更新源地址无效或不安全（只接受 https），自动更新已关闭。",
-            currentFeedUrl());
+        return updateFailure(
+            errorCodes::badFeedUrl, "更新源地址无效或不安全（只接受 https），自动更新已关闭。", currentFeedUrl());
     }
     if (const auto why = whyProgramNotReplaceable(config_.programPath)) {
         return updateFailure(errorCodes::noWritePermission, "无法替换本程序的文件，自动更新已关闭。", *why);

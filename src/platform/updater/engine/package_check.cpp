@@ -46,8 +46,7 @@ std::optional<UpdaterError> whyNotThisProgram(const std::string& path, const std
     const auto carried = packageVersion(file->bytes());
     if (!carried || compareVersions(*carried, currentVersion) != 0) {
         return updateFailure(errorCodes::noWritePermission, "要替换的文件不是正在运行的 Horalet，已拒绝更新。",
-            path + " carries " + carried.value_or("no Horalet version marker") + ", this program is "
-                + currentVersion);
+            path + " carries " + carried.value_or("no Horalet version marker") + ", this program is " + currentVersion);
     }
     return std::nullopt;
 }
