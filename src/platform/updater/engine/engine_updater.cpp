@@ -7,6 +7,8 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include "platform/foundation/clock.h"
 #include "platform/foundation/notification_center.h"
@@ -36,6 +38,26 @@ QUrl signatureLocation(const QUrl& feedUrl)
     QUrl location = feedUrl;
     location.setPath(feedUrl.path() + QStringLiteral(".sig"));
     return location;
+}
+
+// The thread that verifies packages, for the whole run. It works at a
+// lower priority than the clock (nice 10), so that on a busy machine the
+// check waits, not the clock; work still under way when the program ends
+// is simply dropped.
+QThreadPool& verifiers()
+{
+    static QThreadPool* const pool = [] {
+        auto* threads = new QThreadPool;
+        threads->setMaxThreadCount(1);
+        return threads;
+    }();
+    return *pool;
+}
+
+void yieldToTheClock()
+{
+    constexpr int kNice = 10;
+    ::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), kNice);
 }
 
 std::string_view viewOf(const QByteArray& bytes)
@@ -402,8 +424,9 @@ void EngineUpdater::downloadFinished(const std::optional<TransferFailure>& failu
     // the clock. The check holds plain values only, never the engine. The
     // bytes go to disk first: the staged file must survive a power cut,
     // and clean pages of the mapping are not this program's memory.
-    QThreadPool::globalInstance()->start([path = partPath(), promise = promiseOf(update),
-                                             verify = network_->ed25519Verifier(), engine = weak_from_this()] {
+    verifiers().start([path = partPath(), promise = promiseOf(update), verify = network_->ed25519Verifier(),
+                          engine = weak_from_this()] {
+        yieldToTheClock();
         auto refusal = writeBack(path)
             ? whyPackageFileRefused(path, promise, verify)
             : updateFailure(errorCodes::fileCopyFailed, "无法把下载的新版本写入磁盘。", path);
