@@ -220,6 +220,28 @@ TEST_F(ClockFormatTest, LocaleIsTheStoredIdentifierUnchangedOrTheCurrentOne)
     }
 }
 
+// Identifiers ICU rejects outright (it marks the locale bogus): each one
+// must still give text, formatted with the root locale's data.
+const std::vector<std::string> kBogusLocaleIds{
+    std::string(300, 'a'), "Chinese (China)", "simplifiedchinese", "verylonglanguage_XX"};
+
+TEST_F(ClockFormatTest, BogusLocaleFromTheStoreOrTheSystemFormatsWithTheRootLocale)
+{
+    d().setString(K::tz, "UTC");
+    const platform::TimeZone newYork = *platform::TimeZone::named("America/New_York");
+    const std::string rootClock
+        = icu_reference::withPattern(icu_reference::bestPattern("EEEMMMdHHmm", ""), "", "UTC", kAfternoon);
+    const std::string rootFullDate = icu_reference::fullDateMediumTime("", "America/New_York", kAfternoon);
+    for (const std::string& id : kBogusLocaleIds) {
+        for (const bool stored : {true, false}) {
+            d().setString(K::locale, stored ? id : std::string());
+            fake.environment.setLocale(stored ? "ja_JP" : id);
+            EXPECT_EQ(ClockFormat::text(Instant{kAfternoon}, ClockFormat::make()), rootClock) << id << stored;
+            EXPECT_EQ(ClockFormat::fullDate(Instant{kAfternoon}, newYork), rootFullDate) << id << stored;
+        }
+    }
+}
+
 struct LabelCase {
     std::string label;
     std::string text;
