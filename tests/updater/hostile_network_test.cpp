@@ -152,7 +152,7 @@ TEST_F(HostileNetwork, ADeclarationOverTheLimitIsRefusedBeforeAnyDownload)
     EXPECT_EQ(lastRequestFor("/horalet-2.0"), nullptr);
     EXPECT_TRUE(cacheFiles().empty());
     ASSERT_EQ(reports.size(), 1u);
-    EXPECT_TRUE(reports[0].starts_with("新版本的安装包大于本程序允许的大小，已拒绝下载。 详情：")) << reports[0];
+    EXPECT_TRUE(reports[0].starts_with("新版本的安装包大于本程序允许的大小，已拒绝下载。（")) << reports[0];
 }
 
 struct FeedSignatureCase {

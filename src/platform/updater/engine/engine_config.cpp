@@ -6,10 +6,10 @@
 #include <QTimer>
 #include <QUrl>
 #include <chrono>
-#include <cstdio>
 
 #include "build_info.h"
 #include "engine_build_config.h"
+#include "platform/foundation/log.h"
 #include "platform/linux/paths.h"
 #include "platform/updater/engine/ed25519.h"
 #include "platform/updater/engine/fetch_rules.h"
@@ -56,7 +56,7 @@ EngineConfig builtEngineConfig()
     config.largestPackage = std::int64_t{HORALET_LARGEST_PACKAGE_MIB} << 20;
     config.relaunch = startAfterThisProcess;
     config.quit = quitApplication;
-    config.report = [](const std::string& line) { std::fprintf(stderr, "horalet: %s\n", line.c_str()); };
+    config.report = [](const std::string& line) { log::warning(line); };
     return config;
 }
 

@@ -60,7 +60,7 @@ struct EngineConfig {
 // The values this program was built with: the feed, key, feed rule and
 // package limit from the build, its version, the running program file, the
 // cache folder under $XDG_CACHE_HOME, relaunching and quitting through Qt,
-// and reports on standard error. The dialogs and the network are the
+// and reports through the program's log. The dialogs and the network are the
 // caller's to supply.
 EngineConfig builtEngineConfig();
 

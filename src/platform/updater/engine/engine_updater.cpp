@@ -515,8 +515,9 @@ bool EngineUpdater::installStagedUpdate()
     const InstallOutcome outcome = installStaged();
     if (!outcome.installed) {
         discardStaged();
-        report("无法安装新版本 " + version + "，已丢弃下载的新版本，下次检查时会重新下载。 详情："
-            + outcome.failure->localizedDescription);
+        report(Error{"无法安装新版本 " + version + "，已丢弃下载的新版本，下次检查时会重新下载。",
+            outcome.failure->localizedDescription}
+                   .withDetail());
     }
     return outcome.installed;
 }
