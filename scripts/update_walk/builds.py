@@ -1,5 +1,6 @@
 """The two builds the walk updates between, with one fresh release key."""
 import re
+import shutil
 import subprocess
 
 from .common import fail, run, step
@@ -30,6 +31,8 @@ def make_key(source, work):
 def build(source, work, logs, folder, public_key, targets, extra):
     step(f"building {folder}/ ({', '.join(targets)})")
     directory = work / folder
+    if shutil.which("ccache"):
+        extra = [*extra, "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"]
     with open(logs / f"{folder}-configure.log", "w", encoding="utf-8") as log:
         run_logged(["cmake", "-S", str(source), "-B", str(directory), "-G", "Ninja",
                     "-DCMAKE_BUILD_TYPE=RelWithDebInfo", "-DHORALET_BUILD_BENCH=OFF", "-DHORALET_WERROR=ON",
