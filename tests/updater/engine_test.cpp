@@ -270,7 +270,6 @@ struct StartCase {
 
 TEST_F(Engine, DoesNotStartWithoutAKeyAUsableFeedOrAReplaceableProgram)
 {
-    const std::string foreignProgram = folder.filePath(QStringLiteral("bin/Other.AppImage")).toStdString();
     const StartCase cases[] = {
         {"no key", [](EngineConfig& c) { c.publicKeyBase64.clear(); }, errorCodes::noPublicKey},
         {"not base64", [](EngineConfig& c) { c.publicKeyBase64 = "not a key!"; }, errorCodes::noPublicKey},
@@ -281,8 +280,6 @@ TEST_F(Engine, DoesNotStartWithoutAKeyAUsableFeedOrAReplaceableProgram)
         {"no host", [](EngineConfig& c) { c.feedUrl = "https:///appcast.xml"; }, errorCodes::badFeedUrl},
         {"plain http off loopback", [](EngineConfig& c) { c.feedUrl = "http://example.com/appcast.xml"; },
             errorCodes::badFeedUrl},
-        {"not this program", [&](EngineConfig& c) { c.programPath = foreignProgram; }, errorCodes::noWritePermission},
-        {"another version of it", [](EngineConfig& c) { c.currentVersion = "0.9"; }, errorCodes::noWritePermission},
         {"distribution package", [](EngineConfig& c) { c.programPath = "/usr/bin/sleep"; },
             errorCodes::noWritePermission},
         {"read-only folder", [](EngineConfig& c) { c.programPath = "/proc/version"; }, errorCodes::noWritePermission},
@@ -290,8 +287,6 @@ TEST_F(Engine, DoesNotStartWithoutAKeyAUsableFeedOrAReplaceableProgram)
     };
     server.serve("/horalet-2.0", ok(package));
     publish({{.signedBytes = package}});
-    std::string written;
-    ASSERT_TRUE(os::writeFileAtomically(foreignProgram, "#!/bin/sh\necho other\n", 0755, written)) << written;
     for (const auto& [what, change, code] : cases) {
         EngineConfig config = this->config();
         change(config);
@@ -466,24 +461,44 @@ TEST_F(Engine, TheBuiltConfigurationNamesThisProgramNotAForeignAppImageAndAPriva
     EXPECT_TRUE(appImageOnly.requireSignedFeed);
 }
 
-// A file that is not this program is never replaced, even when it becomes
-// the target after the start.
+struct ForeignCase {
+    const char* what;
+    std::string programAtCheck; // the program file while the update downloads
+    std::string programAtInstall;
+    Events events;
+};
+
+// A file that is not this very program (another program, another version of
+// this one) is never replaced: an update is not kept for it, and a staged
+// update is dropped when the file changed into one.
 TEST_F(Engine, NeverReplacesAFileThatIsNotThisProgram)
 {
+    const std::string foreign = "#!/bin/sh\necho another program\n";
+    const std::string otherVersion = makePackage("0.9", "old");
+    const ForeignCase cases[] = {
+        {"another program at the check", foreign, foreign, {"found 2.0", "failed 4012", "finished 4012"}},
+        {"another version at the check", otherVersion, otherVersion, {"found 2.0", "failed 4012", "finished 4012"}},
+        {"another program at the install", oldProgram, foreign, {"found 2.0", "ready 2.0", "finished"}},
+    };
     server.serve("/horalet-2.0", ok(package));
     publish({{.signedBytes = package}});
-    const auto engine = startEngine();
-    checkInBackground(*engine);
-    const std::string foreign = "#!/bin/sh\necho another program\n";
-    std::string error;
-    ASSERT_TRUE(os::writeFileAtomically(program, foreign, 0755, error)) << error;
+    for (const auto& [what, programAtCheck, programAtInstall, events] : cases) {
+        delegate.events.clear();
+        reports.clear();
+        std::string error;
+        ASSERT_TRUE(os::writeFileAtomically(program, programAtCheck, 0755, error)) << error;
+        const auto engine = startEngine();
+        checkInBackground(*engine);
+        EXPECT_EQ(delegate.events, events) << what;
+        ASSERT_TRUE(os::writeFileAtomically(program, programAtInstall, 0755, error)) << error;
+        reports.clear();
 
-    EXPECT_FALSE(engine->installStagedUpdate());
+        EXPECT_FALSE(engine->installStagedUpdate()) << what;
 
-    EXPECT_EQ(programContents(), foreign);
-    ASSERT_EQ(reports.size(), 1u);
-    EXPECT_NE(reports[0].find("已丢弃"), std::string::npos) << reports[0];
-    EXPECT_TRUE(cacheFiles().empty());
+        EXPECT_EQ(programContents(), programAtInstall) << what;
+        EXPECT_EQ(reports.size(), events.size() == 3 && events[1] == "ready 2.0" ? 1u : 0u) << what;
+        EXPECT_TRUE(cacheFiles().empty()) << what;
+    }
 }
 
 TEST_F(Engine, TheFactoryStartsTheUpdaterWhenAsked)

@@ -146,9 +146,6 @@ std::optional<UpdaterError> EngineUpdater::startUpdater()
     if (const auto why = whyProgramNotReplaceable(config_.programPath)) {
         return updateFailure(errorCodes::noWritePermission, "无法替换本程序的文件，自动更新已关闭。", *why);
     }
-    if (auto notThis = whyNotThisProgram(config_.programPath, config_.currentVersion)) {
-        return notThis;
-    }
     if (std::string error; !preparePrivateFolder(config_.cacheFolder, error)) {
         return updateFailure(errorCodes::fileCopyFailed, "无法准备下载文件夹，自动更新已关闭。", error);
     }
@@ -424,12 +421,18 @@ void EngineUpdater::downloadFinished(const std::optional<TransferFailure>& failu
     // the clock. The check holds plain values only, never the engine. The
     // bytes go to disk first: the staged file must survive a power cut,
     // and clean pages of the mapping are not this program's memory.
+    // The program file is read there too: an update is kept only for a file
+    // that is this very program (reading twenty megabytes for its marker
+    // would hold up the start).
     verifiers().start([path = partPath(), promise = promiseOf(update), verify = network_->ed25519Verifier(),
-                          engine = weak_from_this()] {
+                          program = config_.programPath, version = config_.currentVersion, engine = weak_from_this()] {
         yieldToTheClock();
         auto refusal = writeBack(path)
             ? whyPackageFileRefused(path, promise, verify)
             : updateFailure(errorCodes::fileCopyFailed, "无法把下载的新版本写入磁盘。", path);
+        if (!refusal) {
+            refusal = whyNotThisProgram(program, version);
+        }
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
             [engine, refusal = std::move(refusal)] {
