@@ -300,6 +300,7 @@ TEST_F(Engine, DoesNotStartWithoutAKeyAUsableFeedOrAReplaceableProgram)
         EXPECT_TRUE(delegate.events.empty()) << what << ": no update is offered";
     }
     EXPECT_TRUE(server.requests().empty());
+    EXPECT_EQ(reports.size(), 3u) << "a feed named but unusable is reported; updates off by design are not";
 }
 
 TEST_F(Engine, TheStoreCanNameAnotherFeed)

@@ -139,15 +139,24 @@ std::optional<UpdaterError> EngineUpdater::startUpdater()
     if (!publicKey) {
         return updateFailure(errorCodes::noPublicKey, "没有可用的更新签名公钥（Ed25519），自动更新已关闭。");
     }
+    // A build without a feed, or a program the package manager keeps, has
+    // updates off by design; a feed someone named that cannot be used, or
+    // a cache that cannot be made, is worth a line.
     if (!isUsableFeedUrl(currentFeedUrl())) {
-        return updateFailure(
+        auto failure = updateFailure(
             errorCodes::badFeedUrl, "更新源地址无效或不安全（只接受 https），自动更新已关闭。", currentFeedUrl());
+        if (!currentFeedUrl().empty()) {
+            report(failure.localizedDescription);
+        }
+        return failure;
     }
     if (const auto why = whyProgramNotReplaceable(config_.programPath)) {
         return updateFailure(errorCodes::noWritePermission, "无法替换本程序的文件，自动更新已关闭。", *why);
     }
     if (std::string error; !preparePrivateFolder(config_.cacheFolder, error)) {
-        return updateFailure(errorCodes::fileCopyFailed, "无法准备下载文件夹，自动更新已关闭。", error);
+        auto failure = updateFailure(errorCodes::fileCopyFailed, "无法准备下载文件夹，自动更新已关闭。", error);
+        report(failure.localizedDescription);
+        return failure;
     }
     clearLeftovers();
     publicKey_ = *publicKey;
