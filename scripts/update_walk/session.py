@@ -1,13 +1,29 @@
 """A private X display, session bus and home for the programs of the walk,
 and the processes it starts, ended in reverse order when it is over."""
 import os
+import signal
 import subprocess
 
 from .common import fail, run, wait_for
 
 
 class Processes(list):
+    """The processes the walk started, and those it did not start itself but
+    must end (the program the installation relaunched)."""
+
+    def __init__(self):
+        super().__init__()
+        self.adopted = []
+
+    def adopt(self, pid):
+        self.adopted.append(pid)
+
     def end_all(self):
+        for pid in self.adopted:
+            try:
+                os.kill(pid, signal.SIGTERM)
+            except ProcessLookupError:
+                pass
         for process in reversed(self):
             if process.poll() is None:
                 process.terminate()
