@@ -29,8 +29,8 @@ namespace horalet::platform::updater::engine {
 // once on request. Its work runs on the main thread, in the Qt event loop,
 // except the verification of a downloaded package, which reads a memory
 // mapping on a worker thread so the clock keeps ticking; it tells its
-// delegate from the main thread. It must be owned by a shared_ptr, so that the
-// actions it hands out can tell whether it still exists.
+// delegate from the main thread. It must be owned by a shared_ptr, so
+// that the actions it hands out can tell whether it still exists.
 class EngineUpdater final : public Updater, public std::enable_shared_from_this<EngineUpdater> {
 public:
     // Keeps its settings in `store` and tells time by `clock`; both outlive it.
