@@ -237,8 +237,11 @@ TEST_F(ClockFormatTest, BogusLocaleFromTheStoreOrTheSystemFormatsWithTheRootLoca
         for (const bool stored : {true, false}) {
             d().setString(K::locale, stored ? id : std::string());
             fake.environment.setLocale(stored ? "ja_JP" : id);
-            EXPECT_EQ(ClockFormat::text(Instant{kAfternoon}, ClockFormat::make()), rootClock) << id << stored;
-            EXPECT_EQ(ClockFormat::fullDate(Instant{kAfternoon}, newYork), rootFullDate) << id << stored;
+            EXPECT_EQ(
+                ClockFormat::text(fake.sources(), Instant{kAfternoon}, ClockFormat::make(fake.sources())), rootClock)
+                << id << stored;
+            EXPECT_EQ(ClockFormat::fullDate(fake.sources(), Instant{kAfternoon}, newYork), rootFullDate)
+                << id << stored;
         }
     }
 }
