@@ -5,9 +5,9 @@
 #include <string>
 #include <utility>
 
+#include "app/menu_dates.h"
 #include "clock/clock_format.h"
 #include "clock/settings_keys.h"
-#include "clock/time_zone_list.h"
 #include "platform/foundation/clock.h"
 #include "platform/foundation/main_queue.h"
 #include "platform/foundation/preferences_store.h"
@@ -24,9 +24,6 @@ namespace shell = platform::shell;
 
 namespace {
 
-constexpr std::string_view kZoneLabelOpen = "（";
-constexpr std::string_view kZoneLabelClose = "）";
-constexpr std::string_view kLocalTimePrefix = "本机：";
 constexpr std::string_view kInstallPrefix = "重启并安装新版本 v";
 constexpr std::string_view kLoginFailedMessage = "无法设置开机启动";
 constexpr std::string_view kLoginFailedHint = "\n\n建议先把 Horalet.app 放到「应用程序」文件夹再试。";
@@ -200,19 +197,10 @@ void AppDelegate::menuWillOpen(shell::Menu& /*menu*/)
 
 void AppDelegate::fillMenu()
 {
-    const platform::Instant now = platform::clock().now();
-    const platform::TimeZone zone = ClockFormat::timeZone();
-    const std::string raw = ClockFormat::d().stringForKey(K::tz).value_or(std::string());
-
-    std::string header = ClockFormat::fullDate(now, zone);
-    if (!raw.empty()) {
-        header.append(kZoneLabelOpen).append(TZList::gmt(zone)).append(kZoneLabelClose);
-    }
-    headerItem_->setTitle(std::move(header));
-
-    localItem_->setHidden(raw.empty());
-    localItem_->setTitle(
-        std::string(kLocalTimePrefix) + ClockFormat::fullDate(now, platform::environment().systemTimeZone()));
+    MenuDates dates = menuDates(platform::clock().now());
+    headerItem_->setTitle(std::move(dates.header));
+    localItem_->setHidden(!dates.showsLocalTime);
+    localItem_->setTitle(std::move(dates.localTime));
 
     if (const std::optional<std::string>& ready = updates_.readyVersion.get()) {
         readyUpdateItem_->setTitle(std::string(kInstallPrefix) + *ready);

@@ -3,11 +3,16 @@
 #include <string>
 #include <vector>
 
+#include "app/bar_line_details.h"
+#include "app/cli/clock_request.h"
 #include "app/cli/command_line.h"
 #include "app/clock_app.h"
 #include "app/clock_text_samples.h"
 #include "app/host_services.h"
 #include "platform/foundation/bundle_info.h"
+#include "platform/foundation/clock.h"
+#include "platform/linux/system/standard_streams.h"
+#include "platform/platform.h"
 #include "platform/qt/json_preferences_file.h"
 #include "platform/qt/module/desktop_module.h"
 #include "platform/qt/shell/qt_shell.h"
@@ -17,14 +22,18 @@
 int main(int argc, char** argv)
 {
     using namespace horalet;
+    const bool hasOutput = platform::os::holdStandardStreams();
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (const auto status = cli::runCommand(args, std::cout, std::cerr)) {
         return *status;
     }
+    std::string unused;
+    const cli::ClockRequest request = cli::clockRequest(args, unused).value_or(cli::ClockRequest{});
+    using Kind = cli::ClockRequest::Kind;
 
     app::HostServices host;
     const platform::qt::DesktopModule* desktop = nullptr;
-    if (platform::qt::chooseShellMode(cli::wantsHeadless(args)) == platform::qt::ShellMode::desktop) {
+    if (platform::qt::chooseShellMode(request.kind == Kind::terminal) == platform::qt::ShellMode::desktop) {
         std::string error;
         desktop = platform::qt::loadDesktopModule(error);
         if (desktop == nullptr) {
@@ -32,9 +41,26 @@ int main(int argc, char** argv)
                       << "); the clock goes to the terminal\n";
         }
     }
-    platform::qt::QtShell shell(argc, argv, desktop ? desktop->createDesktopShell(argc, argv) : nullptr);
+    if (desktop == nullptr && request.kind == Kind::settings) {
+        return cli::badInput(std::cerr, "settings: the settings window needs a display");
+    }
+    if (desktop == nullptr && !hasOutput) {
+        // A line nobody can read: the same as a reader that has gone.
+        return 0;
+    }
+    platform::qt::QtShell shell(argc, argv, desktop ? desktop->createDesktopShell(argc, argv) : nullptr,
+        request.protocol, [](const std::string& title) { return app::barLine(title, platform::clock().now()); });
     if (const auto status = shell.deferToRunningInstance()) {
         return *status;
+    }
+    shell.onBarClick([] {
+        std::string error;
+        if (const platform::qt::DesktopModule* module = platform::qt::loadDesktopModule(error)) {
+            module->askRunningInstanceToOpenSettings();
+        }
+    });
+    if (request.kind == Kind::settings) {
+        shell.openSettingsOnLaunch();
     }
 
     platform::BuiltBundleInfo bundle;

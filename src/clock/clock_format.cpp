@@ -150,14 +150,19 @@ std::string fullDate(platform::Instant instant, const platform::TimeZone& zone)
     return formatter.stringFromDate(instant);
 }
 
+std::string label()
+{
+    return platform::trimmingWhitespaceSet(storedText(K::label));
+}
+
 std::string text(platform::Instant instant, const platform::DateFormatter& formatter)
 {
-    const std::string label = platform::trimmingWhitespaceSet(storedText(K::label));
+    const std::string prefix = label();
     std::string formatted = formatter.stringFromDate(instant);
-    if (label.empty()) {
+    if (prefix.empty()) {
         return formatted;
     }
-    return label + " " + formatted;
+    return prefix + " " + formatted;
 }
 
 } // namespace horalet::ClockFormat

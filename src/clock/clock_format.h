@@ -30,6 +30,9 @@ platform::DateFormatter make();
 // medium time), in the configured locale.
 std::string fullDate(platform::Instant instant, const platform::TimeZone& zone);
 
+// The prefix label with the whitespace set trimmed from both ends.
+std::string label();
+
 // The clock text: the trimmed prefix label, one space and the formatted
 // instant; the formatted instant alone when there is no label.
 std::string text(platform::Instant instant, const platform::DateFormatter& formatter);

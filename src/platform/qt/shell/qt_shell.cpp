@@ -10,6 +10,7 @@
 #include "platform/foundation/clock.h"
 #include "platform/linux/system/autostart_entry.h"
 #include "platform/linux/system/xdg_login_items.h"
+#include "platform/qt/shell/bar/click_event_reader.h"
 #include "platform/qt/shell/clock_set_watch.h"
 #include "platform/qt/shell/headless_services.h"
 #include "platform/qt/shell/preferences_file_watch.h"
@@ -43,9 +44,12 @@ ShellMode chooseShellMode(bool headlessRequested)
 }
 
 struct QtShell::Parts {
-    Parts(int& argc, char** argv, std::unique_ptr<DesktopShell> desktopShell)
+    Parts(int& argc, char** argv, std::unique_ptr<DesktopShell> desktopShell, shell::BarProtocol lineProtocol,
+        shell::BarLineDetails details)
         : coreApplication(desktopShell ? nullptr : std::make_unique<QCoreApplication>(argc, argv))
         , desktop(std::move(desktopShell))
+        , terminalBar({STDOUT_FILENO, lineProtocol, std::move(details)}, [this] { application.terminate(); })
+        , protocol(lineProtocol)
     {
     }
 
@@ -56,7 +60,8 @@ struct QtShell::Parts {
     QtMainQueue mainQueue;
     QtRunLoop runLoop{clock};
     QuitOnSignals quitOnSignals{[this] { application.terminate(); }};
-    TerminalStatusBar terminalBar{STDOUT_FILENO, [this] { application.terminate(); }};
+    TerminalStatusBar terminalBar;
+    shell::BarProtocol protocol;
     HeadlessFonts headlessFonts;
     HeadlessAlerts headlessAlerts;
     HeadlessWindows headlessWindows;
@@ -66,10 +71,12 @@ struct QtShell::Parts {
     std::unique_ptr<ZoneWatch> zoneWatch;
     std::unique_ptr<WakeWatch> wakeWatch;
     std::unique_ptr<PreferencesFileWatch> preferencesWatch;
+    std::unique_ptr<ClickEventReader> clickReader;
 };
 
-QtShell::QtShell(int& argc, char** argv, std::unique_ptr<DesktopShell> desktop)
-    : parts_(std::make_unique<Parts>(argc, argv, std::move(desktop)))
+QtShell::QtShell(int& argc, char** argv, std::unique_ptr<DesktopShell> desktop, shell::BarProtocol protocol,
+    shell::BarLineDetails details)
+    : parts_(std::make_unique<Parts>(argc, argv, std::move(desktop), protocol, std::move(details)))
 {
     Parts& parts = *parts_;
     if (parts.desktop) {
@@ -131,6 +138,20 @@ std::optional<int> QtShell::deferToRunningInstance()
         return std::nullopt;
     }
     return parts.desktop->deferToRunningInstance([&parts] { parts.statusBar->performMenuAction("openSettings"); });
+}
+
+void QtShell::onBarClick(std::function<void()> clicked)
+{
+    Parts& parts = *parts_;
+    if (!parts.desktop && parts.protocol == shell::BarProtocol::i3bar) {
+        parts.clickReader = std::make_unique<ClickEventReader>(STDIN_FILENO, std::move(clicked));
+    }
+}
+
+void QtShell::openSettingsOnLaunch()
+{
+    Parts& parts = *parts_;
+    parts.application.setAfterLaunch([&parts] { parts.statusBar->performMenuAction("openSettings"); });
 }
 
 void QtShell::setLabelGuide(std::function<std::vector<std::string>()> guide)

@@ -8,6 +8,7 @@
 
 #include "platform/platform.h"
 #include "platform/qt/shell/desktop_shell.h"
+#include "platform/shell/bar_line.h"
 
 namespace horalet::platform::qt {
 
@@ -23,8 +24,10 @@ ShellMode chooseShellMode(bool headlessRequested);
 class QtShell {
 public:
     // Without a desktop shell, makes a Qt application without a display
-    // and writes the status item's titles to standard output.
-    QtShell(int& argc, char** argv, std::unique_ptr<DesktopShell> desktop);
+    // and writes the status item's titles to standard output in the bar
+    // protocol asked for; `details` completes a title into a bar's line.
+    QtShell(int& argc, char** argv, std::unique_ptr<DesktopShell> desktop,
+        shell::BarProtocol protocol = shell::BarProtocol::plain, shell::BarLineDetails details = {});
     QtShell(const QtShell&) = delete;
     QtShell& operator=(const QtShell&) = delete;
     ~QtShell();
@@ -43,6 +46,12 @@ public:
     std::optional<int> deferToRunningInstance();
 
     void setLabelGuide(std::function<std::vector<std::string>()> guide);
+
+    // In the i3bar protocol, a left click on the clock's block runs `clicked`.
+    void onBarClick(std::function<void()> clicked);
+
+    // Opens the settings window once the application has launched.
+    void openSettingsOnLaunch();
 
 private:
     struct Parts;
