@@ -18,6 +18,7 @@
 #include "platform/qt/shell/qt_main_queue.h"
 #include "platform/qt/shell/qt_run_loop.h"
 #include "platform/qt/shell/quit_on_signals.h"
+#include "platform/qt/shell/reader_gone_watch.h"
 #include "platform/qt/shell/terminal_status_bar.h"
 #include "platform/qt/shell/tracked_status_bar.h"
 #include "platform/qt/shell/wake_watch.h"
@@ -71,6 +72,7 @@ struct QtShell::Parts {
     std::unique_ptr<ZoneWatch> zoneWatch;
     std::unique_ptr<WakeWatch> wakeWatch;
     std::unique_ptr<PreferencesFileWatch> preferencesWatch;
+    std::unique_ptr<ReaderGoneWatch> readerGoneWatch;
     std::unique_ptr<ClickEventReader> clickReader;
 };
 
@@ -86,6 +88,8 @@ QtShell::QtShell(int& argc, char** argv, std::unique_ptr<DesktopShell> desktop, 
         // A reader that goes away ends the line through a failed write, not a signal.
         std::signal(SIGPIPE, SIG_IGN);
         parts.statusBar = std::make_unique<TrackedStatusBar>(parts.terminalBar);
+        parts.readerGoneWatch
+            = std::make_unique<ReaderGoneWatch>(STDOUT_FILENO, [&parts] { parts.application.terminate(); });
     }
 }
 
