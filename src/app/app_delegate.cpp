@@ -197,7 +197,7 @@ void AppDelegate::menuWillOpen(shell::Menu& /*menu*/)
 
 void AppDelegate::fillMenu()
 {
-    MenuDates dates = menuDates(platform::clock().now());
+    MenuDates dates = menuDates(platform::clock().now(), ClockFormat::fullDate);
     headerItem_->setTitle(std::move(dates.header));
     localItem_->setHidden(!dates.showsLocalTime);
     localItem_->setTitle(std::move(dates.localTime));

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/bar_line_details.h"
+#include "app/bar_lines.h"
 #include "app/cli/clock_request.h"
 #include "app/cli/command_line.h"
 #include "app/clock_app.h"
@@ -48,8 +48,11 @@ int main(int argc, char** argv)
         // A line nobody can read: the same as a reader that has gone.
         return 0;
     }
+    app::BarLines barLines;
     platform::qt::QtShell shell(argc, argv, desktop ? desktop->createDesktopShell(argc, argv) : nullptr,
-        request.protocol, [](const std::string& title) { return app::barLine(title, platform::clock().now()); });
+        request.protocol, [&barLines](const std::string& title, bool withTooltip) {
+            return barLines.line(title, platform::clock().now(), withTooltip);
+        });
     if (const auto status = shell.deferToRunningInstance()) {
         return *status;
     }

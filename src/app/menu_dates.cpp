@@ -18,19 +18,18 @@ constexpr std::string_view kLocalTimePrefix = "本机：";
 
 } // namespace
 
-MenuDates menuDates(platform::Instant now)
+MenuDates menuDates(platform::Instant now, const FullDate& fullDate)
 {
     const platform::TimeZone zone = ClockFormat::timeZone();
     const std::string raw = ClockFormat::d().stringForKey(K::tz).value_or(std::string());
 
     MenuDates dates;
-    dates.header = ClockFormat::fullDate(now, zone);
+    dates.header = fullDate(now, zone);
     if (!raw.empty()) {
         dates.header.append(kZoneLabelOpen).append(TZList::gmt(zone)).append(kZoneLabelClose);
     }
     dates.showsLocalTime = !raw.empty();
-    dates.localTime
-        = std::string(kLocalTimePrefix) + ClockFormat::fullDate(now, platform::environment().systemTimeZone());
+    dates.localTime = std::string(kLocalTimePrefix) + fullDate(now, platform::environment().systemTimeZone());
     return dates;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "platform/foundation/instant.h"
+#include "platform/foundation/time_zone.h"
 
 namespace horalet::app {
 
@@ -15,6 +17,10 @@ struct MenuDates {
     bool showsLocalTime = false;
 };
 
-MenuDates menuDates(platform::Instant now);
+// Formats the full date of an instant in a zone (ClockFormat::fullDate, or
+// the same from formatters kept between calls).
+using FullDate = std::function<std::string(platform::Instant, const platform::TimeZone&)>;
+
+MenuDates menuDates(platform::Instant now, const FullDate& fullDate);
 
 } // namespace horalet::app

@@ -140,14 +140,19 @@ platform::DateFormatter make()
     return formatter;
 }
 
-std::string fullDate(platform::Instant instant, const platform::TimeZone& zone)
+platform::DateFormatter fullDateFormatter(const platform::TimeZone& zone)
 {
     platform::DateFormatter formatter;
     formatter.setLocale(locale());
     formatter.setTimeZone(zone);
     formatter.setDateStyle(platform::DateFormatter::Style::full);
     formatter.setTimeStyle(platform::DateFormatter::Style::medium);
-    return formatter.stringFromDate(instant);
+    return formatter;
+}
+
+std::string fullDate(platform::Instant instant, const platform::TimeZone& zone)
+{
+    return fullDateFormatter(zone).stringFromDate(instant);
 }
 
 std::string label()

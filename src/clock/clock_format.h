@@ -30,6 +30,9 @@ platform::DateFormatter make();
 // medium time), in the configured locale.
 std::string fullDate(platform::Instant instant, const platform::TimeZone& zone);
 
+// The formatter fullDate formats with, for a caller that formats every second.
+platform::DateFormatter fullDateFormatter(const platform::TimeZone& zone);
+
 // The prefix label with the whitespace set trimmed from both ends.
 std::string label();
 

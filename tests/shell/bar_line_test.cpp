@@ -37,7 +37,7 @@ std::string field(const QJsonObject& object, const char* name)
 const std::vector<std::string> kAwkwardTexts{
     "12月11日周五 10:08",
     R"(say "hi" \ 'there')",
-    "tab\there\x01\x1f end",
+    "tab\there\x01\x1f\x7f end",
     "two\nlines\r",
     "\xF0\x9F\x95\x90 东京 \xE2\x80\xAF PM",
     "",
@@ -97,9 +97,9 @@ TEST(BarEncoding, PlainLineIsTheTextOnOneLine)
 
 platform::qt::TerminalLineOutput output(int fd, BarProtocol protocol, int& detailsAsked)
 {
-    return {fd, protocol, [&detailsAsked](const std::string& title) {
+    return {fd, protocol, [&detailsAsked](const std::string& title, bool withTooltip) {
                 ++detailsAsked;
-                return BarLine{title, title, "tip", true};
+                return BarLine{title, title, withTooltip ? "tip" : "", true};
             }};
 }
 
@@ -116,16 +116,16 @@ TEST(TerminalStatusLine, WritesEachProtocolsLinesAndLeavesOutUnchangedJsonLines)
     const std::vector<RepeatCase> cases{
         {BarProtocol::plain, "23:47\n23:47\n23:48\n", 0},
         {BarProtocol::waybar,
-            R"({"alt":"system-zone","class":"system-zone","text":"23:47","tooltip":"tip"})"
+            R"({"text":"23:47","tooltip":"tip","class":"system-zone","alt":"system-zone"})"
             "\n"
-            R"({"alt":"system-zone","class":"system-zone","text":"23:48","tooltip":"tip"})"
+            R"({"text":"23:48","tooltip":"tip","class":"system-zone","alt":"system-zone"})"
             "\n",
             3},
         {BarProtocol::i3bar,
-            "{\"click_events\":true,\"version\":1}\n[\n"
-            R"([{"full_text":"23:47","instance":"clock","name":"horalet","short_text":"23:47"}])"
+            "{\"version\":1,\"click_events\":true}\n[\n"
+            R"([{"name":"horalet","instance":"clock","full_text":"23:47","short_text":"23:47"}])"
             "\n"
-            R"(,[{"full_text":"23:48","instance":"clock","name":"horalet","short_text":"23:48"}])"
+            R"(,[{"name":"horalet","instance":"clock","full_text":"23:48","short_text":"23:48"}])"
             "\n",
             3},
     };

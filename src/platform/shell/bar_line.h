@@ -12,7 +12,8 @@ enum class BarProtocol {
     i3bar, // the i3bar protocol: a header, then an endless array of status lines
 };
 
-// Everything a status bar can show of the clock at one instant.
+// Everything a status bar can show of the clock at one instant. The
+// tooltip and the zone state are there only when asked for.
 struct BarLine {
     std::string text; // the clock text, prefix label included
     std::string shortText; // the clock text without the prefix label
@@ -20,7 +21,8 @@ struct BarLine {
     bool followsSystemZone = true;
 };
 
-// Completes a line from the title the clock has just shown.
-using BarLineDetails = std::function<BarLine(const std::string& title)>;
+// Completes a line from the title the clock has just shown, with the
+// tooltip and zone state or without.
+using BarLineDetails = std::function<BarLine(const std::string& title, bool withTooltip)>;
 
 } // namespace horalet::platform::shell

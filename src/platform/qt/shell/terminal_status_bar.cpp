@@ -41,7 +41,7 @@ void TerminalStatusItem::setTitle(const std::string& title)
     title_ = title;
     shell::BarLine line;
     if (needsDetails(output_.protocol) && output_.details) {
-        line = output_.details(title_);
+        line = output_.details(title_, needsTooltip(output_.protocol));
     }
     line.text = title_;
     std::string encoded = encodeBarLine(output_.protocol, line);

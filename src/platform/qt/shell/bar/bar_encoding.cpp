@@ -1,17 +1,10 @@
 #include "platform/qt/shell/bar/bar_encoding.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include "platform/qt/shell/bar/json_writer.h"
 
 namespace horalet::platform::qt {
 
 namespace {
-
-QString qs(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
 
 // A custom pattern may hold line breaks; the plain protocol is one line a tick.
 std::string oneLine(std::string text)
@@ -24,36 +17,31 @@ std::string oneLine(std::string text)
     return text;
 }
 
-std::string compact(const QJsonDocument& document)
+const char* zoneState(const shell::BarLine& line)
 {
-    return document.toJson(QJsonDocument::Compact).toStdString();
-}
-
-QString zoneState(const shell::BarLine& line)
-{
-    return line.followsSystemZone ? QStringLiteral("system-zone") : QStringLiteral("chosen-zone");
+    return line.followsSystemZone ? "system-zone" : "chosen-zone";
 }
 
 std::string waybarObject(const shell::BarLine& line)
 {
-    const QJsonObject object{
-        {QStringLiteral("text"), qs(line.text)},
-        {QStringLiteral("tooltip"), qs(line.tooltip)},
-        {QStringLiteral("class"), zoneState(line)},
-        {QStringLiteral("alt"), zoneState(line)},
-    };
-    return compact(QJsonDocument(object));
+    return JsonObjectWriter()
+        .text("text", line.text)
+        .text("tooltip", line.tooltip)
+        .text("class", zoneState(line))
+        .text("alt", zoneState(line))
+        .finished();
 }
 
 std::string i3barStatusLine(const shell::BarLine& line)
 {
-    const QJsonObject block{
-        {QStringLiteral("name"), QString::fromLatin1(kBarBlockName)},
-        {QStringLiteral("instance"), QString::fromLatin1(kBarBlockInstance)},
-        {QStringLiteral("full_text"), qs(line.text)},
-        {QStringLiteral("short_text"), qs(line.shortText)},
-    };
-    return compact(QJsonDocument(QJsonArray{block}));
+    return "["
+        + JsonObjectWriter()
+              .text("name", kBarBlockName)
+              .text("instance", kBarBlockInstance)
+              .text("full_text", line.text)
+              .text("short_text", line.shortText)
+              .finished()
+        + "]";
 }
 
 } // namespace
@@ -63,8 +51,7 @@ std::string barPreamble(shell::BarProtocol protocol)
     if (protocol != shell::BarProtocol::i3bar) {
         return {};
     }
-    const QJsonObject header{{QStringLiteral("version"), 1}, {QStringLiteral("click_events"), true}};
-    return compact(QJsonDocument(header)) + "\n[\n";
+    return JsonObjectWriter().number("version", 1).boolean("click_events", true).finished() + "\n[\n";
 }
 
 std::string encodeBarLine(shell::BarProtocol protocol, const shell::BarLine& line)
@@ -88,6 +75,11 @@ std::string barLineLead(shell::BarProtocol protocol, bool first)
 bool needsDetails(shell::BarProtocol protocol)
 {
     return protocol != shell::BarProtocol::plain;
+}
+
+bool needsTooltip(shell::BarProtocol protocol)
+{
+    return protocol == shell::BarProtocol::waybar;
 }
 
 bool repeatsUnchangedLines(shell::BarProtocol protocol)

@@ -21,8 +21,10 @@ std::string encodeBarLine(shell::BarProtocol protocol, const shell::BarLine& lin
 // with a comma.
 std::string barLineLead(shell::BarProtocol protocol, bool first);
 
-// Whether the protocol needs the line's details beyond the clock text.
+// Whether the protocol shows more than the clock text, and whether that
+// includes the tooltip and zone state.
 bool needsDetails(shell::BarProtocol protocol);
+bool needsTooltip(shell::BarProtocol protocol);
 
 // Whether a line equal to the last one written is written again.
 bool repeatsUnchangedLines(shell::BarProtocol protocol);
