@@ -18,12 +18,12 @@ constexpr double kAfternoon = 1'763'561'109.0;
 void BM_BarLinePerTick(benchmark::State& state)
 {
     testing::FakePlatform fake;
-    registerDefaults();
+    registerDefaults(fake.store);
     fake.store.setString(K::locale, "zh_CN");
     fake.store.setString(K::tz, "Asia/Tokyo");
     fake.store.setString(K::label, "东京");
     const auto protocol = static_cast<BarProtocol>(state.range(0));
-    app::BarLines lines;
+    app::BarLines lines(fake.sources());
     const std::string title = "东京 12月11日周五 11:22:28";
     double second = kAfternoon;
     for (auto _ : state) {

@@ -11,16 +11,16 @@ namespace {
 
 constexpr std::size_t kZonesShown = 2;
 
-std::string withoutLabel(const std::string& title)
+} // namespace
+
+std::string BarLines::withoutLabel(const std::string& title) const
 {
-    const std::string label = ClockFormat::label();
+    const std::string label = ClockFormat::label(sources_);
     if (label.empty() || title.size() <= label.size() || title.compare(0, label.size() + 1, label + " ") != 0) {
         return title;
     }
     return title.substr(label.size() + 1);
 }
-
-} // namespace
 
 platform::shell::BarLine BarLines::line(const std::string& title, platform::Instant now, bool withTooltip)
 {
@@ -30,8 +30,8 @@ platform::shell::BarLine BarLines::line(const std::string& title, platform::Inst
     if (!withTooltip) {
         return line;
     }
-    const MenuDates dates = menuDates(
-        now, [this](platform::Instant instant, const platform::TimeZone& zone) { return fullDate(instant, zone); });
+    const MenuDates dates = menuDates(sources_, now,
+        [this](platform::Instant instant, const platform::TimeZone& zone) { return fullDate(instant, zone); });
     line.tooltip = dates.showsLocalTime ? dates.header + "\n" + dates.localTime : dates.header;
     line.followsSystemZone = !dates.showsLocalTime;
     return line;
@@ -39,7 +39,7 @@ platform::shell::BarLine BarLines::line(const std::string& title, platform::Inst
 
 std::string BarLines::fullDate(platform::Instant instant, const platform::TimeZone& zone)
 {
-    const platform::Locale locale = ClockFormat::locale();
+    const platform::Locale locale = ClockFormat::locale(sources_);
     const auto kept
         = std::find_if(formatters_.begin(), formatters_.end(), [&](const platform::DateFormatter& formatter) {
               return formatter.timeZone() == zone && formatter.locale().identifier() == locale.identifier();
@@ -50,7 +50,7 @@ std::string BarLines::fullDate(platform::Instant instant, const platform::TimeZo
     if (formatters_.size() == kZonesShown) {
         formatters_.erase(formatters_.begin());
     }
-    formatters_.push_back(ClockFormat::fullDateFormatter(zone));
+    formatters_.push_back(ClockFormat::fullDateFormatter(zone, locale));
     return formatters_.back().stringFromDate(instant);
 }
 

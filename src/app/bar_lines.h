@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "clock/clock_format.h"
 #include "platform/foundation/date_formatter.h"
 #include "platform/foundation/instant.h"
 #include "platform/shell/bar_line.h"
@@ -15,11 +16,18 @@ namespace horalet::app {
 // locale and zones stay the same, instead of being built per line.
 class BarLines {
 public:
+    explicit BarLines(ClockSources sources)
+        : sources_(sources)
+    {
+    }
+
     platform::shell::BarLine line(const std::string& title, platform::Instant now, bool withTooltip);
 
 private:
+    std::string withoutLabel(const std::string& title) const;
     std::string fullDate(platform::Instant instant, const platform::TimeZone& zone);
 
+    ClockSources sources_;
     // One per zone shown: the clock's and the system's.
     std::vector<platform::DateFormatter> formatters_;
 };

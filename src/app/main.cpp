@@ -9,15 +9,13 @@
 #include "app/clock_app.h"
 #include "app/clock_text_samples.h"
 #include "app/host_services.h"
-#include "platform/foundation/bundle_info.h"
-#include "platform/foundation/clock.h"
 #include "platform/linux/system/standard_streams.h"
-#include "platform/platform.h"
 #include "platform/qt/json_preferences_file.h"
 #include "platform/qt/module/desktop_module.h"
 #include "platform/qt/shell/qt_shell.h"
 #include "platform/updater/engine/engine_factory.h"
 #include "settings/settings_view.h"
+#include "updates/app_updates.h"
 
 int main(int argc, char** argv)
 {
@@ -48,12 +46,19 @@ int main(int argc, char** argv)
         // A line nobody can read: the same as a reader that has gone.
         return 0;
     }
-    app::BarLines barLines;
+    app::BarLines barLines(host.clockSources());
     platform::qt::QtShell shell(argc, argv, desktop ? desktop->createDesktopShell(argc, argv) : nullptr,
-        request.protocol, [&barLines](const std::string& title, bool withTooltip) {
-            return barLines.line(title, platform::clock().now(), withTooltip);
+        request.protocol, [&barLines, &host](const std::string& title, bool withTooltip) {
+            return barLines.line(title, host.clock.now(), withTooltip);
         });
-    if (const auto status = shell.deferToRunningInstance()) {
+    // Another instance may ask for the settings window from the moment this
+    // one claims the session, before the delegate exists.
+    app::AppDelegate* clock = nullptr;
+    if (const auto status = shell.deferToRunningInstance([&clock] {
+            if (clock != nullptr) {
+                clock->openSettings();
+            }
+        })) {
         return *status;
     }
     shell.onBarClick([] {
@@ -62,11 +67,7 @@ int main(int argc, char** argv)
             module->askRunningInstanceToOpenSettings();
         }
     });
-    if (request.kind == Kind::settings) {
-        shell.openSettingsOnLaunch();
-    }
 
-    platform::BuiltBundleInfo bundle;
     auto updaterConfig = platform::updater::engine::builtEngineConfig();
     if (desktop) {
         updaterConfig.makeDialogs = desktop->makeUpdateDialogs;
@@ -77,12 +78,21 @@ int main(int argc, char** argv)
         const platform::qt::DesktopModule* module = platform::qt::loadDesktopModule(error);
         return module ? module->makeUpdateNetwork() : nullptr;
     };
-    const auto updaterFactory = platform::updater::engine::makeEngineFactory(std::move(updaterConfig));
-    host.services().bundle = &bundle;
-    host.services().updaterFactory = updaterFactory.get();
-    host.services().shell = shell.services();
-    host.setMainQueue(&shell.mainQueue());
-    shell.watchSystemEvents(platform::qt::JsonPreferencesFile::defaultPath());
-    shell.setLabelGuide(app::clockTextSamples);
-    return app::runClockApplication([] { return std::make_shared<SettingsView>(); });
+    const auto updaterFactory
+        = platform::updater::engine::makeEngineFactory(std::move(updaterConfig), host.store, host.clock);
+    const platform::shell::ShellServices services = shell.services();
+    AppUpdates updates({*updaterFactory, host.store, shell.mainQueue(), services.application});
+    shell.watchSystemEvents(host.store, platform::qt::JsonPreferencesFile::defaultPath());
+    shell.setLabelGuide([&host] { return app::clockTextSamples(host.clockSources()); }, host.store);
+
+    app::AppDelegate delegate(
+        {host.store, host.environment, host.clock, shell.mainQueue(), services, updates, [&host, &updates] {
+             return std::make_shared<SettingsView>(
+                 SettingsView::Parts{host.store, host.environment, host.clock, updates});
+         }});
+    clock = &delegate;
+    if (request.kind == Kind::settings) {
+        shell.afterLaunch([&delegate] { delegate.openSettings(); });
+    }
+    return app::runClockApplication(services.application, delegate);
 }

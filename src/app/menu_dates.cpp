@@ -5,8 +5,6 @@
 #include "clock/clock_format.h"
 #include "clock/settings_keys.h"
 #include "clock/time_zone_list.h"
-#include "platform/foundation/system_environment.h"
-#include "platform/platform.h"
 
 namespace horalet::app {
 
@@ -18,18 +16,18 @@ constexpr std::string_view kLocalTimePrefix = "本机：";
 
 } // namespace
 
-MenuDates menuDates(platform::Instant now, const FullDate& fullDate)
+MenuDates menuDates(const ClockSources& sources, platform::Instant now, const FullDate& fullDate)
 {
-    const platform::TimeZone zone = ClockFormat::timeZone();
-    const std::string raw = ClockFormat::d().stringForKey(K::tz).value_or(std::string());
+    const platform::TimeZone zone = ClockFormat::timeZone(sources);
+    const std::string raw = sources.d.stringForKey(K::tz).value_or(std::string());
 
     MenuDates dates;
     dates.header = fullDate(now, zone);
     if (!raw.empty()) {
-        dates.header.append(kZoneLabelOpen).append(TZList::gmt(zone)).append(kZoneLabelClose);
+        dates.header.append(kZoneLabelOpen).append(TZList::gmt(zone, now)).append(kZoneLabelClose);
     }
     dates.showsLocalTime = !raw.empty();
-    dates.localTime = std::string(kLocalTimePrefix) + fullDate(now, platform::environment().systemTimeZone());
+    dates.localTime = std::string(kLocalTimePrefix) + fullDate(now, sources.environment.systemTimeZone());
     return dates;
 }
 

@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "clock/clock_format.h"
 #include "platform/foundation/instant.h"
 #include "platform/foundation/time_zone.h"
 
@@ -21,6 +22,6 @@ struct MenuDates {
 // the same from formatters kept between calls).
 using FullDate = std::function<std::string(platform::Instant, const platform::TimeZone&)>;
 
-MenuDates menuDates(platform::Instant now, const FullDate& fullDate);
+MenuDates menuDates(const ClockSources& sources, platform::Instant now, const FullDate& fullDate);
 
 } // namespace horalet::app
