@@ -1,12 +1,14 @@
 #include "app/host_services.h"
 
+#include "clock/settings_keys.h"
 #include "platform/qt/json_preferences_file.h"
 
 namespace horalet::app {
 
 HostServices::HostServices()
     : store_(std::make_unique<platform::PreferencesStore>(defaultCenter_,
-        std::make_unique<platform::qt::JsonPreferencesFile>(platform::qt::JsonPreferencesFile::defaultPath())))
+        std::make_unique<platform::qt::JsonPreferencesFile>(platform::qt::JsonPreferencesFile::defaultPath()),
+        kSettingsSchema))
 {
     services_.clock = &clock_;
     services_.defaults = store_.get();

@@ -29,21 +29,21 @@ public:
     // Observes the given model instead.
     explicit SettingsView(std::shared_ptr<AppUpdates> model);
 
-    // The fallbacks equal the registered defaults, so a store without them
-    // shows the same form.
-    Preference<std::int64_t> weekday{K::weekday, 1};
-    Preference<std::int64_t> date{K::date, 1};
-    Preference<bool> year{K::year, false};
-    Preference<bool> use24{K::use24, true};
-    Preference<bool> seconds{K::seconds, false};
-    Preference<bool> ampm{K::ampm, true};
-    Preference<bool> bold{K::bold, false};
-    Preference<bool> monoDigit{K::monoDigit, true};
-    Preference<std::string> tz{K::tz, ""};
-    Preference<std::string> label{K::label, ""};
-    Preference<std::string> localeID{K::locale, ""};
-    Preference<bool> useCustom{K::useCustom, false};
-    Preference<std::string> custom{K::custom, std::string(kDefaultCustomFormat)};
+    // Each falls back on its setting's default, so a store without the
+    // registered defaults shows the same form.
+    Preference<std::int64_t> weekday{K::weekday};
+    Preference<std::int64_t> date{K::date};
+    Preference<bool> year{K::year};
+    Preference<bool> use24{K::use24};
+    Preference<bool> seconds{K::seconds};
+    Preference<bool> ampm{K::ampm};
+    Preference<bool> bold{K::bold};
+    Preference<bool> monoDigit{K::monoDigit};
+    Preference<std::string> tz{K::tz};
+    Preference<std::string> label{K::label};
+    Preference<std::string> localeID{K::locale};
+    Preference<bool> useCustom{K::useCustom};
+    Preference<std::string> custom{K::custom};
     platform::ui::ObservedObject<AppUpdates> updates;
     // The search text of the time-zone section; it lives as long as the form.
     platform::ui::State<std::string> query{*this, ""};

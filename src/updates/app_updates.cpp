@@ -8,7 +8,7 @@
 #include "platform/foundation/preferences_store.h"
 #include "platform/platform.h"
 #include "platform/shell/application.h"
-#include "updates/update_keys.h"
+#include "clock/settings_keys.h"
 
 namespace horalet {
 
@@ -116,8 +116,8 @@ void AppUpdates::start()
     }
 
     platform::PreferencesStore& store = platform::defaults();
-    if (!store.boolForKey(kAutoByDefaultKey)) {
-        store.setBool(kAutoByDefaultKey, true);
+    if (!store.boolForKey(updateKeys::autoByDefault)) {
+        store.setBool(updateKeys::autoByDefault, true);
         updater.setAutomaticallyChecksForUpdates(true);
         updater.setAutomaticallyDownloadsUpdates(true);
     }

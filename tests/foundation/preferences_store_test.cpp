@@ -14,12 +14,26 @@ public:
         : disk_(disk)
     {
     }
-    PreferenceDictionary load() override { return disk_; }
-    bool save(const PreferenceDictionary& values) override
+    std::optional<PreferenceDictionary> load() override
     {
-        disk_ = values;
-        return true;
+        if (unreadable) {
+            return std::nullopt;
+        }
+        return disk_;
     }
+    std::optional<PreferenceDictionary> update(const PreferenceChanges& changes) override
+    {
+        for (const auto& [key, value] : changes) {
+            if (value) {
+                disk_.insert_or_assign(key, *value);
+            } else {
+                disk_.erase(key);
+            }
+        }
+        return disk_;
+    }
+
+    bool unreadable = false;
 
 private:
     PreferenceDictionary& disk_;

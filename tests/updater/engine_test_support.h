@@ -48,6 +48,9 @@ private:
     bool installNow_;
 };
 
+// The engine's keys as the program names them.
+platform::updater::engine::EngineKeys engineKeys();
+
 struct FeedItem {
     std::string version = "2.0";
     std::string displayVersion;

@@ -1,6 +1,6 @@
 #include "updates_fixture.h"
 
-#include "updates/update_keys.h"
+#include "clock/settings_keys.h"
 
 namespace horalet::testing {
 
@@ -20,7 +20,7 @@ UpdatesTest::~UpdatesTest()
 
 void UpdatesTest::startSettled(bool automaticChecks, bool automaticDownloads)
 {
-    fakes.store.setBool(kAutoByDefaultKey, true);
+    fakes.store.setBool(updateKeys::autoByDefault, true);
     updater.automaticChecks.set(automaticChecks);
     updater.automaticDownloads.set(automaticDownloads);
     model->start();

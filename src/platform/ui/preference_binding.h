@@ -6,6 +6,7 @@
 #include <string_view>
 #include <type_traits>
 
+#include "platform/foundation/preference_schema.h"
 #include "platform/ui/binding.h"
 
 namespace horalet::platform::ui {
@@ -19,19 +20,16 @@ void store(std::string_view key, bool value);
 void store(std::string_view key, std::int64_t value);
 void store(std::string_view key, std::string value);
 
-// A value tied to one key of the preferences store. Reading yields what the
-// store holds, registered defaults included, and the fallback only when it
-// holds nothing; writing stores at once, and the store then posts its
+// A value tied to one setting of the preferences store. Reading yields what
+// the store holds, registered defaults included, and the setting's default
+// only when it holds nothing; writing stores at once, and the store then posts its
 // change notification. It keeps no value of its own, so copies read and
 // write the same setting.
 template <typename T> class PreferenceBinding {
-    static_assert(std::is_same_v<T, bool> || std::is_same_v<T, std::int64_t> || std::is_same_v<T, std::string>,
-        "the store keeps booleans, 64-bit integers and texts");
-
 public:
-    PreferenceBinding(std::string_view key, T fallback)
-        : key_(key)
-        , fallback_(std::move(fallback))
+    explicit PreferenceBinding(const Setting<T>& setting)
+        : key_(setting.key)
+        , fallback_(setting.fallback)
     {
     }
 

@@ -52,9 +52,9 @@ void quitApplication()
 
 } // namespace
 
-EngineConfig builtEngineConfig()
+EngineConfig builtEngineConfig(EngineKeys keys)
 {
-    EngineConfig config;
+    EngineConfig config(keys);
     config.feedUrl = HORALET_FEED_URL;
     config.publicKeyBase64 = HORALET_ED_PUBLIC_KEY;
     config.currentVersion = build::kVersion;

@@ -28,6 +28,6 @@ private:
 // Makes engine controllers with `config`. The controllers need a Qt
 // application (QCoreApplication or QApplication) on the main thread and
 // the platform services (the preferences store, the clock).
-std::unique_ptr<UpdaterControllerFactory> makeEngineFactory(EngineConfig config = builtEngineConfig());
+std::unique_ptr<UpdaterControllerFactory> makeEngineFactory(EngineConfig config);
 
 } // namespace horalet::platform::updater::engine

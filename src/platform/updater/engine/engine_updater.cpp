@@ -51,17 +51,23 @@ UpdaterDelegate& delegateOrNone(UpdaterDelegate* delegate)
 // The two settings, kept in the store and mirrored for observers; a change
 // another process makes to the store reaches the observers too.
 struct EngineUpdater::Settings {
-    ObservedProperty<bool> automaticallyChecks{defaults().boolForKey(keys::automaticallyChecks)};
-    ObservedProperty<bool> automaticallyDownloads{defaults().boolForKey(keys::automaticallyDownloads)};
+    explicit Settings(const EngineKeys& keys)
+        : automaticallyChecks(defaults().boolForKey(keys.automaticallyChecks))
+        , automaticallyDownloads(defaults().boolForKey(keys.automaticallyDownloads))
+    {
+    }
 
-    static void follow(ObservedProperty<bool>& property, const char* key)
+    ObservedProperty<bool> automaticallyChecks;
+    ObservedProperty<bool> automaticallyDownloads;
+
+    static void follow(ObservedProperty<bool>& property, std::string_view key)
     {
         if (const bool stored = defaults().boolForKey(key); stored != property.get()) {
             property.set(stored);
         }
     }
 
-    static void write(ObservedProperty<bool>& property, const char* key, bool on)
+    static void write(ObservedProperty<bool>& property, std::string_view key, bool on)
     {
         // The mirror first, so the store's change notification finds
         // nothing to follow and observers hear of the change once.
@@ -74,12 +80,13 @@ EngineUpdater::EngineUpdater(EngineConfig config, UpdaterDelegate* delegate)
     : config_(std::move(config))
     , delegate_(delegateOrNone(delegate))
     , dialogs_(config_.makeDialogs ? config_.makeDialogs() : nullptr)
-    , settings_(std::make_shared<Settings>())
+    , settings_(std::make_shared<Settings>(config_.keys))
 {
-    defaultCenter().addObserver(notifications::preferencesDidChange, [weak = std::weak_ptr(settings_)] {
+    defaultCenter().addObserver(
+        notifications::preferencesDidChange, [weak = std::weak_ptr(settings_), keys = config_.keys] {
         if (const auto settings = weak.lock()) {
-            Settings::follow(settings->automaticallyChecks, keys::automaticallyChecks);
-            Settings::follow(settings->automaticallyDownloads, keys::automaticallyDownloads);
+            Settings::follow(settings->automaticallyChecks, keys.automaticallyChecks);
+            Settings::follow(settings->automaticallyDownloads, keys.automaticallyDownloads);
         }
     });
     checkTimer_.setSingleShot(true);
@@ -135,7 +142,7 @@ bool EngineUpdater::automaticallyChecksForUpdates() const
 
 void EngineUpdater::setAutomaticallyChecksForUpdates(bool on)
 {
-    Settings::write(settings_->automaticallyChecks, keys::automaticallyChecks, on);
+    Settings::write(settings_->automaticallyChecks, config_.keys.automaticallyChecks, on);
     reschedule();
 }
 
@@ -146,7 +153,7 @@ bool EngineUpdater::automaticallyDownloadsUpdates() const
 
 void EngineUpdater::setAutomaticallyDownloadsUpdates(bool on)
 {
-    Settings::write(settings_->automaticallyDownloads, keys::automaticallyDownloads, on);
+    Settings::write(settings_->automaticallyDownloads, config_.keys.automaticallyDownloads, on);
 }
 
 ObservationToken EngineUpdater::observeCanCheckForUpdates(std::function<void()> handler)
@@ -453,7 +460,7 @@ bool EngineUpdater::isStaged(const AppcastEntry& update) const
 
 std::string EngineUpdater::currentFeedUrl() const
 {
-    if (auto chosen = defaults().stringForKey(keys::feedUrl); chosen && !chosen->empty()) {
+    if (auto chosen = defaults().stringForKey(config_.keys.feedUrl); chosen && !chosen->empty()) {
         return *chosen;
     }
     return config_.feedUrl;
@@ -474,7 +481,7 @@ TransferRules EngineUpdater::transferRules() const
 
 void EngineUpdater::recordCheckTime()
 {
-    defaults().setInteger(keys::lastCheckTime, static_cast<std::int64_t>(clock().now().secondsSinceEpoch));
+    defaults().setInteger(config_.keys.lastCheckTime, static_cast<std::int64_t>(clock().now().secondsSinceEpoch));
 }
 
 void EngineUpdater::reschedule()
@@ -484,8 +491,8 @@ void EngineUpdater::reschedule()
         return;
     }
     std::optional<double> lastCheck;
-    if (defaults().objectForKey(keys::lastCheckTime)) {
-        lastCheck = static_cast<double>(defaults().integerForKey(keys::lastCheckTime));
+    if (defaults().objectForKey(config_.keys.lastCheckTime)) {
+        lastCheck = static_cast<double>(defaults().integerForKey(config_.keys.lastCheckTime));
     }
     const double seconds = secondsUntilNextCheck(lastCheck, clock().now().secondsSinceEpoch,
         static_cast<double>(config_.checkInterval.count()), static_cast<double>(config_.overdueCheckDelay.count()));
