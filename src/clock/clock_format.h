@@ -17,10 +17,10 @@ namespace ClockFormat {
 
 platform::PreferencesStore& d();
 
-// "localeID" when set, else the user's current locale.
+// K::locale when set, else the user's current locale.
 platform::Locale locale();
 
-// The zone named by "timeZone" when set and known, else the system zone.
+// The zone named by K::tz when set and known, else the system zone.
 platform::TimeZone timeZone();
 
 // A new formatter for the menu-bar clock, configured from the settings.

@@ -3,12 +3,12 @@
 #include <utility>
 #include <variant>
 
+#include "clock/settings_keys.h"
 #include "platform/foundation/bundle_info.h"
 #include "platform/foundation/main_queue.h"
 #include "platform/foundation/preferences_store.h"
 #include "platform/platform.h"
 #include "platform/shell/application.h"
-#include "clock/settings_keys.h"
 
 namespace horalet {
 

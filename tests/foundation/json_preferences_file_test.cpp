@@ -192,8 +192,8 @@ TEST_F(JsonPreferencesFileTest, IllTypedValueFallsBackAloneAndIsKeptByWrites)
         std::string name;
         std::string json;
     };
-    const std::vector<Case> cases{{"Fraction", "1.5"}, {"Null", "null"}, {"Nested", "{\"a\": 1}"},
-        {"List", "[2]"}, {"BeyondSixtyFourBits", "1e300"}, {"JustBeyondTheLargest", "9223372036854775808"}};
+    const std::vector<Case> cases{{"Fraction", "1.5"}, {"Null", "null"}, {"Nested", "{\"a\": 1}"}, {"List", "[2]"},
+        {"BeyondSixtyFourBits", "1e300"}, {"JustBeyondTheLargest", "9223372036854775808"}};
     fs::create_directories(folder.path() + "/horalet");
     for (const Case& c : cases) {
         const std::string contents
@@ -319,16 +319,16 @@ TEST_F(JsonPreferencesFileTest, TemporaryFileOfAKilledWriterIsRemovedByTheNextWr
     }
     // Each killed writer swept its predecessor's file: one is left.
     std::vector<std::string> left = namesIn(folder.path() + "/horalet");
-    std::erase_if(left, [](const std::string& name) {
-        return name == "preferences.json" || name == "preferences.json.lock";
-    });
+    std::erase_if(
+        left, [](const std::string& name) { return name == "preferences.json" || name == "preferences.json.lock"; });
     ASSERT_EQ(left.size(), 1U);
     EXPECT_EQ(left[0].size(), std::string("preferences.json.XXXXXX").size()) << left[0];
     EXPECT_EQ(openStore()->integerForKey("weekday"), 2);
 
     openStore()->setInteger("date", 0);
     EXPECT_EQ(namesIn(folder.path() + "/horalet"), kFileAndLock);
-    EXPECT_EQ(openStore()->storedValues(), (PreferenceDictionary{{"weekday", std::int64_t{2}}, {"date", std::int64_t{0}}}));
+    EXPECT_EQ(
+        openStore()->storedValues(), (PreferenceDictionary{{"weekday", std::int64_t{2}}, {"date", std::int64_t{0}}}));
 }
 
 TEST_F(JsonPreferencesFileTest, SecondDamagedFileDoesNotReplaceTheFirstKeptOne)

@@ -6,9 +6,9 @@
 #include <QCoreApplication>
 
 #include "build_info.h"
+#include "clock/settings_keys.h"
 #include "engine_test_support.h"
 #include "platform/foundation/preferences_store.h"
-#include "clock/settings_keys.h"
 #include "platform/linux/atomic_file.h"
 #include "platform/updater/engine/engine_factory.h"
 #include "platform/updater/engine/program_replacement.h"
@@ -362,7 +362,8 @@ TEST_F(Engine, AnOverdueCheckRunsSoonAfterStartAndIsRecorded)
     EngineConfig config = this->config();
     config.overdueCheckDelay = std::chrono::seconds(0);
 
-    platform.store.setInteger(updaterKeys::lastCheckTime, static_cast<std::int64_t>(platform.clock.now().secondsSinceEpoch));
+    platform.store.setInteger(
+        updaterKeys::lastCheckTime, static_cast<std::int64_t>(platform.clock.now().secondsSinceEpoch));
     const auto recent = makeEngine(config);
     ASSERT_EQ(recent->startUpdater(), std::nullopt);
     QTest::qWait(100);

@@ -117,8 +117,9 @@ int write(const std::vector<std::string>& args, std::ostream& err)
         return badInput(err, "'" + text + "' is not " + std::string(typeName(type)) + " (for " + key + ")");
     }
     if (spec && !spec->accepts(*value)) {
-        return badInput(err, key + " takes integers from " + std::to_string(spec->range.min) + " to "
-                + std::to_string(spec->range.max) + ", not " + text);
+        return badInput(err,
+            key + " takes integers from " + std::to_string(spec->range.min) + " to " + std::to_string(spec->range.max)
+                + ", not " + text);
     }
     app::HostServices host;
     if (!platform::defaults().set(key, std::move(*value))) {

@@ -4,8 +4,8 @@
 
 namespace horalet::platform {
 
-PreferencesStore::PreferencesStore(
-    NotificationCenter& center, std::unique_ptr<PreferencesPersistence> persistence, std::span<const SettingSpec> schema)
+PreferencesStore::PreferencesStore(NotificationCenter& center, std::unique_ptr<PreferencesPersistence> persistence,
+    std::span<const SettingSpec> schema)
     : center_(center)
     , persistence_(std::move(persistence))
     , schema_(schema)

@@ -84,11 +84,11 @@ EngineUpdater::EngineUpdater(EngineConfig config, UpdaterDelegate* delegate)
 {
     defaultCenter().addObserver(
         notifications::preferencesDidChange, [weak = std::weak_ptr(settings_), keys = config_.keys] {
-        if (const auto settings = weak.lock()) {
-            Settings::follow(settings->automaticallyChecks, keys.automaticallyChecks);
-            Settings::follow(settings->automaticallyDownloads, keys.automaticallyDownloads);
-        }
-    });
+            if (const auto settings = weak.lock()) {
+                Settings::follow(settings->automaticallyChecks, keys.automaticallyChecks);
+                Settings::follow(settings->automaticallyDownloads, keys.automaticallyDownloads);
+            }
+        });
     checkTimer_.setSingleShot(true);
     QObject::connect(&checkTimer_, &QTimer::timeout, &lifetime_, [this] {
         checkForUpdatesInBackground();
