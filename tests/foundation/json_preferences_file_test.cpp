@@ -251,6 +251,22 @@ TEST_F(JsonPreferencesFileTest, ReloadOfAHalfWrittenFileKeepsTheSettingsAndTells
     EXPECT_EQ(posts, 1);
 }
 
+// The user changes a setting while the file is no JSON object: the file is
+// kept aside and the new one holds the settings the clock was showing.
+TEST_F(JsonPreferencesFileTest, WriteOverADamagedFileStartsFromTheSettingsInUse)
+{
+    openStore()->setInteger("weekday", 2);
+    const auto store = openStore();
+    writeFile(path, "{\"weekday\": 0, ");
+    ::testing::internal::CaptureStderr();
+    store->reload();
+    EXPECT_TRUE(store->setBool("bold", true));
+    ::testing::internal::GetCapturedStderr();
+
+    EXPECT_EQ(openStore()->storedValues(), (PreferenceDictionary{{"weekday", std::int64_t{2}}, {"bold", true}}));
+    EXPECT_EQ(namesIn(folder.path() + "/horalet").size(), 3U);
+}
+
 // A store that read the file long ago writes one key: what others wrote
 // since stays, and the store itself now sees it.
 TEST_F(JsonPreferencesFileTest, WriteKeepsWhatAnotherWriterStoredSinceTheLastRead)

@@ -22,7 +22,7 @@ public:
         }
         return disk_;
     }
-    std::optional<PreferenceDictionary> update(const PreferenceChanges& changes) override
+    std::optional<PreferenceDictionary> update(const PreferenceChanges& changes, const PreferenceDictionary&) override
     {
         for (const auto& [key, value] : changes) {
             if (value) {

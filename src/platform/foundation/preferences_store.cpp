@@ -75,6 +75,7 @@ bool PreferencesStore::removeObject(std::string_view key)
 
 bool PreferencesStore::write(std::string key, std::optional<PreferenceValue> value)
 {
+    PreferenceDictionary lastKnown;
     {
         const std::lock_guard lock(mutex_);
         if (value) {
@@ -82,13 +83,14 @@ bool PreferencesStore::write(std::string key, std::optional<PreferenceValue> val
         } else if (const auto found = stored_.find(key); found != stored_.end()) {
             stored_.erase(found);
         }
+        lastKnown = stored_;
     }
     bool kept = true;
     if (persistence_) {
         // What is stored now, with this change and whatever other processes
         // wrote since the last read; the change alone stays in memory when
         // it could not be kept.
-        std::optional<PreferenceDictionary> now = persistence_->update({{std::move(key), std::move(value)}});
+        std::optional<PreferenceDictionary> now = persistence_->update({{std::move(key), std::move(value)}}, lastKnown);
         kept = now.has_value();
         if (now) {
             const std::lock_guard lock(mutex_);

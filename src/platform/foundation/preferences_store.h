@@ -28,9 +28,13 @@ public:
     virtual std::optional<PreferenceDictionary> load() = 0;
     // Applies `changes` to what is stored at this moment, leaving every
     // other key as it is, even when another process wrote it since the
-    // last load. Returns all the values now stored, or none (with a
-    // message already given) when the changes could not be kept.
-    virtual std::optional<PreferenceDictionary> update(const PreferenceChanges& changes) = 0;
+    // last load. Where what is stored is no longer usable at all, the
+    // changes apply to `lastKnown`, the values the caller has been using.
+    // Returns all the values now stored, or none (with a message already
+    // given) when the changes could not be kept.
+    virtual std::optional<PreferenceDictionary> update(
+        const PreferenceChanges& changes, const PreferenceDictionary& lastKnown)
+        = 0;
 };
 
 // The application's preferences: stored values, registered defaults that

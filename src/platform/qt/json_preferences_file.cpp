@@ -179,7 +179,7 @@ bool JsonPreferencesFile::setAside(const std::string& problem)
     }
     if (::rename(path_.c_str(), aside.c_str()) == 0) {
         complain("preferences file " + path_ + " was " + problem + "; kept it as " + aside
-            + " and wrote a new one with the settings changed now");
+            + " and wrote a new one from the settings in use");
         return true;
     }
     complain("preferences not saved: " + path_ + " is " + problem + " and could not be moved aside ("
@@ -187,7 +187,8 @@ bool JsonPreferencesFile::setAside(const std::string& problem)
     return false;
 }
 
-std::optional<PreferenceDictionary> JsonPreferencesFile::update(const PreferenceChanges& changes)
+std::optional<PreferenceDictionary> JsonPreferencesFile::update(
+    const PreferenceChanges& changes, const PreferenceDictionary& lastKnown)
 {
     std::string error;
     if (!os::makeFolders(os::folderOf(path_), kFolderMode, error)) {
@@ -211,7 +212,11 @@ std::optional<PreferenceDictionary> JsonPreferencesFile::update(const Preference
         }
         if (std::optional<QJsonObject> current = objectOf(text, error)) {
             object = std::move(*current);
-        } else if (!setAside(error)) {
+        } else if (setAside(error)) {
+            for (const auto& [key, value] : lastKnown) {
+                object.insert(QString::fromStdString(key), toJson(value));
+            }
+        } else {
             return std::nullopt;
         }
     }

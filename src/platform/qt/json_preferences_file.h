@@ -24,7 +24,8 @@ namespace horalet::platform::qt {
 // cannot read. Under the lock the writer also removes the temporary files
 // of writers that were killed, and keeps a file that is no JSON object
 // beside it as "<file>.damaged-<time>" (never deleted) before writing a
-// new one. A file that cannot be read is never written over.
+// new one from the values the writer last knew. A file that cannot be read
+// is never written over.
 class JsonPreferencesFile final : public horalet::platform::PreferencesPersistence {
 public:
     explicit JsonPreferencesFile(std::string path);
@@ -33,7 +34,8 @@ public:
     static std::string defaultPath();
 
     std::optional<PreferenceDictionary> load() override;
-    std::optional<PreferenceDictionary> update(const PreferenceChanges& changes) override;
+    std::optional<PreferenceDictionary> update(
+        const PreferenceChanges& changes, const PreferenceDictionary& lastKnown) override;
 
     const std::string& path() const { return path_; }
 

@@ -22,9 +22,9 @@ void store(std::string_view key, std::string value);
 
 // A value tied to one setting of the preferences store. Reading yields what
 // the store holds, registered defaults included, and the setting's default
-// only when it holds nothing; writing stores at once, and the store then posts its
-// change notification. It keeps no value of its own, so copies read and
-// write the same setting.
+// only when it holds nothing; writing stores at once, and the store then
+// posts its change notification. It keeps no value of its own, so copies
+// read and write the same setting.
 template <typename T> class PreferenceBinding {
 public:
     explicit PreferenceBinding(const Setting<T>& setting)
