@@ -66,8 +66,14 @@ int read(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     if (args.size() > 1) {
         return badInput(err, "defaults read takes at most one KEY");
     }
-    app::HostServices host;
-    const platform::PreferenceDictionary stored = platform::defaults().storedValues();
+    // Settings that cannot be read (the reason is already on stderr) are no
+    // empty settings: a script saving this output must not get "{}".
+    const std::optional<platform::PreferenceDictionary> loaded
+        = platform::qt::JsonPreferencesFile(platform::qt::JsonPreferencesFile::defaultPath()).load();
+    if (!loaded) {
+        return 1;
+    }
+    const platform::PreferenceDictionary& stored = *loaded;
     if (args.empty()) {
         out << platform::qt::JsonPreferencesFile::serialize(stored);
         return 0;
