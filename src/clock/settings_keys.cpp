@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "platform/foundation/preferences_store.h"
-#include "platform/platform.h"
 
 namespace horalet {
 
@@ -14,13 +13,13 @@ const platform::SettingSpec* findSetting(std::string_view key)
     return found != kSettingsSchema.end() ? &*found : nullptr;
 }
 
-void registerDefaults()
+void registerDefaults(platform::PreferencesStore& store)
 {
     platform::PreferenceDictionary defaults;
     for (const platform::SettingSpec& spec : kClockSettings) {
         defaults.emplace(std::string(spec.key), spec.defaultValue());
     }
-    platform::defaults().registerDefaults(defaults);
+    store.registerDefaults(defaults);
 }
 
 } // namespace horalet

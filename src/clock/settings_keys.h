@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/foundation/preference_schema.h"
+#include "platform/foundation/preferences_store.h"
 
 namespace horalet {
 
@@ -76,6 +77,6 @@ const platform::SettingSpec* findSetting(std::string_view key);
 
 // Registers the default of every clock setting with the preferences store.
 // The defaults live in memory only, so this runs at every launch.
-void registerDefaults();
+void registerDefaults(platform::PreferencesStore& store);
 
 } // namespace horalet

@@ -2,9 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/foundation/system_environment.h"
 #include "platform/foundation/text.h"
-#include "platform/platform.h"
 
 namespace horalet::ZoneChoice {
 
@@ -13,9 +11,9 @@ bool followsSystem(std::string_view tz)
     return tz.empty();
 }
 
-std::string zoneWhenFollowing(bool follow)
+std::string zoneWhenFollowing(bool follow, const platform::TimeZone& systemZone)
 {
-    return follow ? std::string() : platform::environment().systemTimeZone().identifier();
+    return follow ? std::string() : systemZone.identifier();
 }
 
 std::vector<std::reference_wrapper<const TZItem>> filteredZoneRefs(std::string_view query, std::string_view tz)

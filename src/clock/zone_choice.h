@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "clock/time_zone_list.h"
+#include "platform/foundation/time_zone.h"
 
 namespace horalet::ZoneChoice {
 
@@ -13,7 +14,7 @@ namespace horalet::ZoneChoice {
 // it is empty. Switching on stores the empty text; switching off stores the
 // current system zone, so the clock keeps showing the same time.
 bool followsSystem(std::string_view tz);
-std::string zoneWhenFollowing(bool follow);
+std::string zoneWhenFollowing(bool follow, const platform::TimeZone& systemZone);
 
 // The zones the picker lists for a search text and the chosen zone: the
 // catalogue items whose title (or Chinese city) contains the trimmed,

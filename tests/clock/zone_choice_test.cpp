@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "clock/zone_choice.h"
-#include "support/fake_platform.h"
 
 namespace horalet {
 namespace {
@@ -22,7 +21,6 @@ bool listsId(const std::vector<TZItem>& items, std::string_view id)
 
 class FilteredZonesTest : public ::testing::Test {
 protected:
-    testing::FakePlatform fake;
     const std::vector<TZItem>& all = TZList::all();
 };
 
@@ -118,12 +116,11 @@ TEST_F(FilteredZonesTest, ReferencesListTheSameItemsWithoutCopyingThem)
 
 TEST(FollowSystem, OnMeansTheEmptyZoneAndOffStoresTheSystemZone)
 {
-    testing::FakePlatform fake;
-    fake.environment.setSystemZone("Europe/Berlin");
+    const platform::TimeZone berlin = *platform::TimeZone::named("Europe/Berlin");
     EXPECT_TRUE(ZoneChoice::followsSystem(""));
     EXPECT_FALSE(ZoneChoice::followsSystem("Asia/Tokyo"));
-    EXPECT_EQ(ZoneChoice::zoneWhenFollowing(false), "Europe/Berlin");
-    EXPECT_EQ(ZoneChoice::zoneWhenFollowing(true), "");
+    EXPECT_EQ(ZoneChoice::zoneWhenFollowing(false, berlin), "Europe/Berlin");
+    EXPECT_EQ(ZoneChoice::zoneWhenFollowing(true, berlin), "");
 }
 
 } // namespace

@@ -44,12 +44,11 @@ protected:
     {
         auto file = std::make_unique<JsonPreferencesFile>(path);
         file->setBeforeRenameHook(std::move(beforeRename));
-        return std::make_unique<PreferencesStore>(center, std::move(file));
+        return std::make_unique<PreferencesStore>(std::move(file));
     }
 
     TempFolder folder;
     std::string path = folder.path() + "/horalet/preferences.json";
-    NotificationCenter center;
 };
 
 TEST_F(JsonPreferencesFileTest, PathFollowsXdgConfigHomeWhenItIsAbsolute)
@@ -230,7 +229,7 @@ TEST_F(JsonPreferencesFileTest, ReloadOfAHalfWrittenFileKeepsTheSettingsAndTells
     openStore()->setInteger("weekday", 2);
     const auto store = openStore();
     int posts = 0;
-    center.addObserver(notifications::preferencesDidChange, [&] { ++posts; });
+    const Connection watching = store->didChange.connect([&] { ++posts; });
 
     const std::string half = "{\n    \"weekday\": 0,\n    \"da";
     writeFile(path, half);

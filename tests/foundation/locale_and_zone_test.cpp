@@ -84,7 +84,30 @@ TEST(Locale, TimeFormattingFollowsLcAllThenLcTimeThenLang)
 TEST(Locale, AnyIdentifierMakesALocale)
 {
     EXPECT_EQ(Locale::withIdentifier("xx_YY").identifier(), "xx_YY");
+    EXPECT_EQ(Locale::withIdentifier("xx_YY").icu(), icu::Locale("xx_YY"));
     EXPECT_EQ(Locale::withIdentifier("").identifier(), "");
+}
+
+TEST(Locale, IdentifiersIcuRejectsGiveTheRootLocaleAndKeepTheirText)
+{
+    for (const std::string& id :
+        {std::string(300, 'a'), std::string("Chinese (China)"), std::string("simplifiedchinese"),
+            std::string("verylonglanguage_XX"), std::string("\xFF\xFE"), std::string("zh_CN\0x", 7)}) {
+        const Locale locale = Locale::withIdentifier(id);
+        EXPECT_EQ(locale.identifier(), id);
+        EXPECT_FALSE(locale.icu().isBogus()) << id;
+    }
+    EXPECT_EQ(Locale::withIdentifier("Chinese (China)").icu(), icu::Locale::getRoot());
+}
+
+TEST(Locale, BogusLocaleFromTheEnvironmentIsUsable)
+{
+    ScopedEnvironmentVariable all("LC_ALL", nullptr);
+    ScopedEnvironmentVariable time("LC_TIME", nullptr);
+    for (const char* value : {"verylonglanguage_XX", "verylonglanguage_XX.UTF-8", "Chinese (China)"}) {
+        ScopedEnvironmentVariable lang("LANG", value);
+        EXPECT_FALSE(Locale::fromPosixEnvironment().icu().isBogus()) << value;
+    }
 }
 
 TEST(HostEnvironment, SystemZoneComesFromTzAndIsReReadOnlyAfterAReset)

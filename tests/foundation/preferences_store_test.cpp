@@ -42,8 +42,7 @@ private:
 
 class PreferencesStoreTest : public ::testing::Test {
 protected:
-    NotificationCenter center;
-    PreferencesStore store{center};
+    PreferencesStore store;
 };
 
 TEST_F(PreferencesStoreTest, AbsentKeysReadAsFalseZeroAndNone)
@@ -70,7 +69,7 @@ TEST_F(PreferencesStoreTest, StoredValueWinsOverRegisteredDefaultUntilDeleted)
 TEST_F(PreferencesStoreTest, RegisteredDefaultsAreNeverPersisted)
 {
     PreferenceDictionary disk;
-    PreferencesStore persisted(center, std::make_unique<MemoryPersistence>(disk));
+    PreferencesStore persisted(std::make_unique<MemoryPersistence>(disk));
     persisted.registerDefaults({{"weekday", std::int64_t{1}}, {"bold", false}});
     persisted.setBool("showYear", true);
 
@@ -81,7 +80,7 @@ TEST_F(PreferencesStoreTest, RegisteredDefaultsAreNeverPersisted)
 TEST_F(PreferencesStoreTest, EveryWritePostsTheChangeAfterTheValueIsStored)
 {
     std::vector<std::int64_t> seen;
-    center.addObserver(notifications::preferencesDidChange, [&] { seen.push_back(store.integerForKey("date")); });
+    const Connection watching = store.didChange.connect([&] { seen.push_back(store.integerForKey("date")); });
 
     store.setInteger("date", 2);
     store.setString("prefixLabel", "东京");
@@ -94,9 +93,9 @@ TEST_F(PreferencesStoreTest, EveryWritePostsTheChangeAfterTheValueIsStored)
 TEST_F(PreferencesStoreTest, ReloadPostsOnlyWhenTheFileChanged)
 {
     PreferenceDictionary disk{{"weekday", std::int64_t{2}}};
-    PreferencesStore persisted(center, std::make_unique<MemoryPersistence>(disk));
+    PreferencesStore persisted(std::make_unique<MemoryPersistence>(disk));
     int posts = 0;
-    center.addObserver(notifications::preferencesDidChange, [&] { ++posts; });
+    const Connection watching = persisted.didChange.connect([&] { ++posts; });
 
     persisted.reload();
     EXPECT_EQ(posts, 0);
@@ -112,7 +111,7 @@ TEST_F(PreferencesStoreTest, ReloadPostsOnlyWhenTheFileChanged)
 TEST_F(PreferencesStoreTest, ValueOutsideItsSchemaReadsAsTheDefault)
 {
     static constexpr std::array schema{Setting<std::int64_t>{"count", 5, {0, 10}}.spec()};
-    PreferencesStore checked(center, nullptr, schema);
+    PreferencesStore checked(nullptr, schema);
     checked.registerDefaults({{"count", std::int64_t{5}}});
     struct Case {
         PreferenceValue stored;
@@ -133,9 +132,9 @@ TEST_F(PreferencesStoreTest, StorageThatCannotBeReadNowKeepsTheCurrentValues)
     PreferenceDictionary disk{{"weekday", std::int64_t{2}}};
     auto persistence = std::make_unique<MemoryPersistence>(disk);
     MemoryPersistence& storage = *persistence;
-    PreferencesStore persisted(center, std::move(persistence));
+    PreferencesStore persisted(std::move(persistence));
     int posts = 0;
-    center.addObserver(notifications::preferencesDidChange, [&] { ++posts; });
+    const Connection watching = persisted.didChange.connect([&] { ++posts; });
 
     storage.unreadable = true;
     disk.clear();

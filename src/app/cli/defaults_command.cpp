@@ -128,7 +128,7 @@ int write(const std::vector<std::string>& args, std::ostream& err)
                 + ", not " + text);
     }
     app::HostServices host;
-    if (!platform::defaults().set(key, std::move(*value))) {
+    if (!host.store.set(key, std::move(*value))) {
         return 1;
     }
     return 0;
@@ -140,7 +140,7 @@ int remove(const std::vector<std::string>& args, std::ostream& err)
         return badInput(err, "usage: horalet defaults delete KEY");
     }
     app::HostServices host;
-    return platform::defaults().removeObject(args[0]) ? 0 : 1;
+    return host.store.removeObject(args[0]) ? 0 : 1;
 }
 
 } // namespace

@@ -129,7 +129,7 @@ std::string DateFormatter::stringFromDate(Instant instant) const
 std::optional<std::string> dateFormatFromTemplate(const std::string& skeleton, const Locale& locale)
 {
     thread_local PerLocaleCache<icu::DateTimePatternGenerator> cache;
-    icu::DateTimePatternGenerator* generator = cache.get(locale.identifier(), [&] {
+    icu::DateTimePatternGenerator* generator = cache.get(locale.icu().getName(), [&] {
         UErrorCode status = U_ZERO_ERROR;
         icu::DateTimePatternGenerator* made = icu::DateTimePatternGenerator::createInstance(locale.icu(), status);
         if (U_FAILURE(status)) {

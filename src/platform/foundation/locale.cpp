@@ -11,9 +11,31 @@ Locale::Locale(std::string identifier, icu::Locale icuLocale)
 {
 }
 
+namespace {
+
+// ICU marks a locale bogus when it cannot parse the identifier at all (too
+// long, spaces, a language subtag of more than eight letters), and its
+// formatters and generators crash on a bogus locale. The identifier comes
+// from the user's settings or environment, so it gets a usable locale: the
+// canonical form when that parses, else the root locale.
+icu::Locale usableLocale(const std::string& identifier)
+{
+    icu::Locale made = icu::Locale::createFromName(identifier.c_str());
+    if (!made.isBogus()) {
+        return made;
+    }
+    icu::Locale canonical = icu::Locale::createCanonical(identifier.c_str());
+    if (!canonical.isBogus()) {
+        return canonical;
+    }
+    return icu::Locale::getRoot();
+}
+
+} // namespace
+
 Locale Locale::withIdentifier(std::string identifier)
 {
-    icu::Locale icuLocale = icu::Locale::createFromName(identifier.c_str());
+    icu::Locale icuLocale = usableLocale(identifier);
     return Locale(std::move(identifier), std::move(icuLocale));
 }
 

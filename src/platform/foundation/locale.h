@@ -9,7 +9,9 @@ namespace horalet::platform {
 
 // A locale made from any identifier text. Making one never fails: an
 // identifier ICU does not know still yields a locale, which then formats
-// with the root data.
+// with the root data, and one ICU cannot parse at all (it would be bogus)
+// yields its canonical form or the root locale. The identifier text is kept
+// as given; icu() is always usable.
 class Locale {
 public:
     static Locale withIdentifier(std::string identifier);

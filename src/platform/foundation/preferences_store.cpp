@@ -4,10 +4,9 @@
 
 namespace horalet::platform {
 
-PreferencesStore::PreferencesStore(NotificationCenter& center, std::unique_ptr<PreferencesPersistence> persistence,
-    std::span<const SettingSpec> schema)
-    : center_(center)
-    , persistence_(std::move(persistence))
+PreferencesStore::PreferencesStore(
+    std::unique_ptr<PreferencesPersistence> persistence, std::span<const SettingSpec> schema)
+    : persistence_(std::move(persistence))
     , schema_(schema)
 {
     if (persistence_) {
@@ -17,7 +16,6 @@ PreferencesStore::PreferencesStore(NotificationCenter& center, std::unique_ptr<P
 
 void PreferencesStore::registerDefaults(const PreferenceDictionary& defaults)
 {
-    const std::lock_guard lock(mutex_);
     for (const auto& [key, value] : defaults) {
         registered_.insert_or_assign(key, value);
     }
@@ -32,7 +30,6 @@ bool PreferencesStore::usable(std::string_view key, const PreferenceValue& value
 
 std::optional<PreferenceValue> PreferencesStore::objectForKey(std::string_view key) const
 {
-    const std::lock_guard lock(mutex_);
     if (const auto found = stored_.find(key); found != stored_.end() && usable(key, found->second)) {
         return found->second;
     }
@@ -75,35 +72,28 @@ bool PreferencesStore::removeObject(std::string_view key)
 
 bool PreferencesStore::write(std::string key, std::optional<PreferenceValue> value)
 {
-    PreferenceDictionary lastKnown;
-    {
-        const std::lock_guard lock(mutex_);
-        if (value) {
-            stored_.insert_or_assign(key, *value);
-        } else if (const auto found = stored_.find(key); found != stored_.end()) {
-            stored_.erase(found);
-        }
-        lastKnown = stored_;
+    if (value) {
+        stored_.insert_or_assign(key, *value);
+    } else if (const auto found = stored_.find(key); found != stored_.end()) {
+        stored_.erase(found);
     }
     bool kept = true;
     if (persistence_) {
         // What is stored now, with this change and whatever other processes
         // wrote since the last read; the change alone stays in memory when
         // it could not be kept.
-        std::optional<PreferenceDictionary> now = persistence_->update({{std::move(key), std::move(value)}}, lastKnown);
+        std::optional<PreferenceDictionary> now = persistence_->update({{std::move(key), std::move(value)}}, stored_);
         kept = now.has_value();
         if (now) {
-            const std::lock_guard lock(mutex_);
             stored_ = std::move(*now);
         }
     }
-    center_.post(notifications::preferencesDidChange);
+    didChange.notify();
     return kept;
 }
 
 PreferenceDictionary PreferencesStore::storedValues() const
 {
-    const std::lock_guard lock(mutex_);
     return stored_;
 }
 
@@ -113,17 +103,11 @@ void PreferencesStore::reload()
         return;
     }
     std::optional<PreferenceDictionary> loaded = persistence_->load();
-    if (!loaded) {
+    if (!loaded || *loaded == stored_) {
         return;
     }
-    {
-        const std::lock_guard lock(mutex_);
-        if (*loaded == stored_) {
-            return;
-        }
-        stored_ = std::move(*loaded);
-    }
-    center_.post(notifications::preferencesDidChange);
+    stored_ = std::move(*loaded);
+    didChange.notify();
 }
 
 } // namespace horalet::platform

@@ -2,15 +2,14 @@
 
 #include <map>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
-#include "platform/foundation/notification_center.h"
 #include "platform/foundation/preference_schema.h"
 #include "platform/foundation/preference_value.h"
+#include "platform/foundation/signal.h"
 
 namespace horalet::platform {
 
@@ -39,14 +38,20 @@ public:
 
 // The application's preferences: stored values, registered defaults that
 // live only in memory, typed reads and writes, and a change notification
-// after every write.
+// after every write. It belongs to the main thread.
 class PreferencesStore {
 public:
     // With no persistence the store lives in memory only. A stored value
     // that `schema` says its key cannot use reads as if it were absent, so
     // that the registered default answers for it.
-    PreferencesStore(NotificationCenter& center, std::unique_ptr<PreferencesPersistence> persistence = nullptr,
-        std::span<const SettingSpec> schema = {});
+    explicit PreferencesStore(
+        std::unique_ptr<PreferencesPersistence> persistence = nullptr, std::span<const SettingSpec> schema = {});
+    PreferencesStore(const PreferencesStore&) = delete;
+    PreferencesStore& operator=(const PreferencesStore&) = delete;
+
+    // Told after every write, for any key, and after a reload that found
+    // other values.
+    Signal<> didChange;
 
     void registerDefaults(const PreferenceDictionary& defaults);
 
@@ -56,7 +61,7 @@ public:
     std::int64_t integerForKey(std::string_view key) const;
     std::optional<std::string> stringForKey(std::string_view key) const;
 
-    // Each write stores at once and then posts the change notification.
+    // Each write stores at once and then tells didChange.
     // The result tells whether the value also reached persistent storage.
     bool set(std::string_view key, PreferenceValue value);
     bool setBool(std::string_view key, bool value) { return set(key, value); }
@@ -68,18 +73,16 @@ public:
     PreferenceDictionary storedValues() const;
 
     // Reads the persistent storage again, after another process changed it;
-    // posts the change notification when anything differs. Storage that
-    // cannot be read now leaves the current values as they are.
+    // tells didChange when anything differs. Storage that cannot be read
+    // now leaves the current values as they are.
     void reload();
 
 private:
     bool write(std::string key, std::optional<PreferenceValue> value);
     bool usable(std::string_view key, const PreferenceValue& value) const;
 
-    NotificationCenter& center_;
     std::unique_ptr<PreferencesPersistence> persistence_;
     std::span<const SettingSpec> schema_;
-    mutable std::mutex mutex_;
     PreferenceDictionary stored_;
     PreferenceDictionary registered_;
 };

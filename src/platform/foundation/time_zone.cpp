@@ -16,7 +16,7 @@ constexpr char16_t kUnknownZoneId[] = u"Etc/Unknown";
 icu::TimeZoneFormat* zoneFormatFor(const Locale& locale)
 {
     thread_local PerLocaleCache<icu::TimeZoneFormat> cache;
-    return cache.get(locale.identifier(), [&] {
+    return cache.get(locale.icu().getName(), [&] {
         UErrorCode status = U_ZERO_ERROR;
         icu::TimeZoneFormat* format = icu::TimeZoneFormat::createInstance(locale.icu(), status);
         if (U_FAILURE(status)) {
@@ -30,7 +30,7 @@ icu::TimeZoneFormat* zoneFormatFor(const Locale& locale)
 icu::TimeZoneNames* zoneNamesFor(const Locale& locale)
 {
     thread_local PerLocaleCache<icu::TimeZoneNames> cache;
-    return cache.get(locale.identifier(), [&] {
+    return cache.get(locale.icu().getName(), [&] {
         UErrorCode status = U_ZERO_ERROR;
         icu::TimeZoneNames* names = icu::TimeZoneNames::createInstance(locale.icu(), status);
         if (U_FAILURE(status)) {
@@ -56,6 +56,9 @@ TimeZone TimeZone::adopting(icu::TimeZone* zone)
 std::optional<TimeZone> TimeZone::named(const std::string& identifier)
 {
     std::unique_ptr<icu::TimeZone> zone(icu::TimeZone::createTimeZone(fromUtf8(identifier)));
+    if (!zone) {
+        return std::nullopt;
+    }
     icu::UnicodeString id;
     zone->getID(id);
     if (id == icu::UnicodeString(kUnknownZoneId)) {

@@ -1,20 +1,19 @@
 #include "platform/qt/shell/clock_set_watch.h"
 
-#include <cstdio>
+#include "platform/foundation/log.h"
 
 namespace horalet::platform::qt {
 
-ClockSetWatch::ClockSetWatch(NotificationCenter& center)
-    : center_(center)
+ClockSetWatch::ClockSetWatch()
 {
     if (timer_.fd() < 0) {
-        std::fprintf(stderr, "horalet: cannot watch for clock changes: %s\n", timer_.error().c_str());
+        log::warning("cannot watch for clock changes: " + timer_.error());
         return;
     }
     notifier_ = std::make_unique<QSocketNotifier>(timer_.fd(), QSocketNotifier::Read);
     QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] {
         if (timer_.takeClockSet()) {
-            center_.post(notifications::systemClockDidChange);
+            Q_EMIT clockSet();
         }
     });
 }

@@ -4,10 +4,10 @@
 #include <QLibraryInfo>
 #include <QPixmap>
 #include <QTranslator>
-#include <cstdio>
 #include <unistd.h>
 
 #include "build_info.h"
+#include "platform/foundation/log.h"
 #include "platform/qt/settings_window/settings_windows.h"
 #include "platform/qt/shell/desktop/clock_icon.h"
 #include "platform/qt/shell/desktop/system_bus_watches.h"
@@ -43,9 +43,10 @@ void QtDesktopShell::activate()
     }
 }
 
-void QtDesktopShell::setLabelGuide(std::function<std::vector<std::string>()> guide, NotificationCenter& changes)
+void QtDesktopShell::setLabelGuide(
+    std::function<std::vector<std::string>()> guide, Signal<>& settingsChanged, Signal<>& zoneChanged)
 {
-    guide_.setSource(std::move(guide), changes);
+    guide_.setSource(std::move(guide), settingsChanged, zoneChanged);
 }
 
 std::optional<int> QtDesktopShell::deferToRunningInstance(std::function<void()> openSettings)
@@ -55,7 +56,7 @@ std::optional<int> QtDesktopShell::deferToRunningInstance(std::function<void()> 
     case SingleInstance::Claim::handedOff:
         return 0;
     case SingleInstance::Claim::unanswered:
-        std::fputs("horalet: another Horalet runs in this session but does not answer\n", stderr);
+        log::warning("另一个 Horalet 已在本会话中运行，但没有应答");
         return 1;
     case SingleInstance::Claim::ours:
     case SingleInstance::Claim::noBus:
@@ -103,9 +104,10 @@ public:
     shell::Windows& windows() override { return shell_.windows(); }
     shell::Alerts& alerts() override { return shell_.alerts(); }
     void activate() override { shell_.activate(); }
-    void setLabelGuide(std::function<std::vector<std::string>()> guide, NotificationCenter& changes) override
+    void setLabelGuide(
+        std::function<std::vector<std::string>()> guide, Signal<>& settingsChanged, Signal<>& zoneChanged) override
     {
-        shell_.setLabelGuide(std::move(guide), changes);
+        shell_.setLabelGuide(std::move(guide), settingsChanged, zoneChanged);
     }
     std::optional<int> deferToRunningInstance(std::function<void()> openSettings) override
     {
