@@ -7,7 +7,7 @@ namespace horalet::app {
 
 HostServices::HostServices()
     : store(std::make_unique<platform::qt::JsonPreferencesFile>(platform::qt::JsonPreferencesFile::defaultPath()),
-          kSettingsSchema)
+        kSettingsSchema)
 {
 }
 
