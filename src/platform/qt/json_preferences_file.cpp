@@ -13,6 +13,7 @@
 #include <cstring>
 #include <sys/stat.h>
 
+#include "platform/foundation/log.h"
 #include "platform/linux/atomic_file.h"
 #include "platform/linux/file_lock.h"
 
@@ -25,7 +26,7 @@ constexpr mode_t kFolderMode = 0700;
 
 void complain(const std::string& line)
 {
-    std::fprintf(stderr, "horalet: %s\n", line.c_str());
+    log::warning(line);
 }
 
 bool exists(const std::string& path)
