@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -57,18 +58,15 @@ inline constexpr std::array kClockSettings{K::weekday.spec(), K::date.spec(), K:
     K::seconds.spec(), K::ampm.spec(), K::bold.spec(), K::monoDigit.spec(), K::tz.spec(), K::label.spec(),
     K::locale.spec(), K::useCustom.spec(), K::custom.spec()};
 
+// The keys of the update model and the updater engine.
+inline constexpr std::array kUpdateSettings{updateKeys::autoByDefault.spec(), updaterKeys::automaticallyChecks.spec(),
+    updaterKeys::automaticallyDownloads.spec(), updaterKeys::lastCheckTime.spec(), updaterKeys::feedUrl.spec()};
+
 // Every key of the store, the clock settings first.
 inline constexpr std::array kSettingsSchema = [] {
-    std::array<platform::SettingSpec, kClockSettings.size() + 5> all{};
-    std::size_t next = 0;
-    for (const platform::SettingSpec& spec : kClockSettings) {
-        all[next++] = spec;
-    }
-    for (const platform::SettingSpec& spec : {updateKeys::autoByDefault.spec(), updaterKeys::automaticallyChecks.spec(),
-             updaterKeys::automaticallyDownloads.spec(), updaterKeys::lastCheckTime.spec(),
-             updaterKeys::feedUrl.spec()}) {
-        all[next++] = spec;
-    }
+    std::array<platform::SettingSpec, kClockSettings.size() + kUpdateSettings.size()> all{};
+    std::copy(kUpdateSettings.begin(), kUpdateSettings.end(),
+        std::copy(kClockSettings.begin(), kClockSettings.end(), all.begin()));
     return all;
 }();
 
