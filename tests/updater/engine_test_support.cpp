@@ -6,7 +6,6 @@
 
 #include "clock/settings_keys.h"
 #include "platform/linux/atomic_file.h"
-#include "test_signing.h"
 
 namespace horalet::testing {
 
@@ -79,7 +78,7 @@ platform::updater::engine::EngineConfig EngineFixture::config()
     config.currentVersion = "1.0";
     config.programPath = program;
     config.cacheFolder = cacheFolder;
-    config.transferTimeout = std::chrono::seconds(5);
+    config.inactivityTimeout = std::chrono::seconds(5);
     config.makeDialogs = [this] { return std::make_unique<RecordingDialogs>(dialogLog, answerInstallNow); };
     config.makeNetwork = platform::updater::engine::makeQtUpdateNetwork;
     config.relaunch = [this](const std::string& path) {
@@ -87,6 +86,7 @@ platform::updater::engine::EngineConfig EngineFixture::config()
         return true;
     };
     config.quit = [this] { ++quits; };
+    config.report = [this](const std::string& line) { reports.push_back(line); };
     return config;
 }
 
@@ -126,7 +126,19 @@ QByteArray EngineFixture::feedXml(const std::vector<FeedItem>& items)
 
 void EngineFixture::publish(const std::vector<FeedItem>& items)
 {
-    server.serve("/appcast.xml", {200, feedXml(items), {{"Content-Type", "application/rss+xml"}}, std::nullopt});
+    const QByteArray xml = feedXml(items);
+    publishFeed(xml, xml);
+}
+
+void EngineFixture::publishFeed(const QByteArray& xml, const std::optional<QByteArray>& signedBytes)
+{
+    server.serve("/appcast.xml", {200, xml, {{"Content-Type", "application/rss+xml"}}});
+    if (signedBytes) {
+        const std::string signature = base64(signWithTestKey(signedBytes->toStdString())) + "\n";
+        server.serve("/appcast.xml.sig", {200, QByteArray::fromStdString(signature)});
+    } else {
+        server.serve("/appcast.xml.sig", {404, "not found"});
+    }
 }
 
 bool EngineFixture::waitForCycles(int count)

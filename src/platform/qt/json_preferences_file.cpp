@@ -16,6 +16,7 @@
 #include "platform/foundation/log.h"
 #include "platform/linux/atomic_file.h"
 #include "platform/linux/file_lock.h"
+#include "platform/linux/paths.h"
 
 namespace horalet::platform::qt {
 
@@ -105,15 +106,7 @@ JsonPreferencesFile::JsonPreferencesFile(std::string path)
 
 std::string JsonPreferencesFile::defaultPath()
 {
-    const char* configHome = std::getenv("XDG_CONFIG_HOME");
-    std::string base;
-    if (configHome != nullptr && configHome[0] == '/') {
-        base = configHome;
-    } else {
-        const char* home = std::getenv("HOME");
-        base = std::string(home != nullptr ? home : "") + "/.config";
-    }
-    return base + "/horalet/preferences.json";
+    return os::applicationConfigFolder() + "/preferences.json";
 }
 
 std::string JsonPreferencesFile::serialize(const PreferenceDictionary& values)
