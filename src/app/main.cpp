@@ -9,6 +9,7 @@
 #include "app/clock_app.h"
 #include "app/clock_text_samples.h"
 #include "app/host_services.h"
+#include "clock/settings_keys.h"
 #include "platform/linux/system/standard_streams.h"
 #include "platform/qt/json_preferences_file.h"
 #include "platform/qt/module/desktop_module.h"
@@ -68,7 +69,8 @@ int main(int argc, char** argv)
         }
     });
 
-    auto updaterConfig = platform::updater::engine::builtEngineConfig();
+    auto updaterConfig = platform::updater::engine::builtEngineConfig({updaterKeys::automaticallyChecks,
+        updaterKeys::automaticallyDownloads, updaterKeys::lastCheckTime, updaterKeys::feedUrl});
     if (desktop) {
         updaterConfig.makeDialogs = desktop->makeUpdateDialogs;
     }
