@@ -10,7 +10,7 @@
 
 namespace horalet::ZoneChoice {
 
-// The follow-system switch over the stored "timeZone" text: on exactly when
+// The follow-system switch over the stored K::tz text: on exactly when
 // it is empty. Switching on stores the empty text; switching off stores the
 // current system zone, so the clock keeps showing the same time.
 bool followsSystem(std::string_view tz);
