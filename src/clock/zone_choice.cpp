@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "platform/foundation/clock.h"
 #include "platform/foundation/system_environment.h"
+#include "platform/foundation/system_time_zone.h"
 #include "platform/foundation/text.h"
 #include "platform/platform.h"
 
@@ -15,7 +17,12 @@ bool followsSystem(std::string_view tz)
 
 std::string zoneWhenFollowing(bool follow)
 {
-    return follow ? std::string() : platform::environment().systemTimeZone().identifier();
+    if (follow) {
+        return {};
+    }
+    // The system zone may be a POSIX rule from TZ, which the store and the
+    // picker do not know: keep its time under a database zone's name.
+    return platform::databaseEquivalent(platform::environment().systemTimeZone(), platform::clock().now());
 }
 
 std::vector<std::reference_wrapper<const TZItem>> filteredZoneRefs(std::string_view query, std::string_view tz)

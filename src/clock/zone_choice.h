@@ -11,7 +11,8 @@ namespace horalet::ZoneChoice {
 
 // The follow-system switch over the stored "timeZone" text: on exactly when
 // it is empty. Switching on stores the empty text; switching off stores the
-// current system zone, so the clock keeps showing the same time.
+// current system zone (or a database zone that keeps its time), so the
+// clock keeps showing the same time.
 bool followsSystem(std::string_view tz);
 std::string zoneWhenFollowing(bool follow);
 
