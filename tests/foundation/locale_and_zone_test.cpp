@@ -178,6 +178,7 @@ INSTANTIATE_TEST_SUITE_P(Values, SystemZoneFromTz,
         TzCase{"XST-2XDT,J60/2,J300/2", "XST-2XDT,J60/2,J300/2", {7200, 10800, 10800, 7200}, "Etc/GMT-2"},
         // What the C library cannot read either is UTC.
         TzCase{"not a zone!", "UTC", {0, 0, 0, 0}, "UTC"}, TzCase{"Mars/Olympus", "UTC", {0, 0, 0, 0}, "UTC"},
+        TzCase{":/dev/stdin", "UTC", {0, 0, 0, 0}, "UTC"},
         TzCase{"CET-1CEST,M13.5.0,M10.5.0", "UTC", {0, 0, 0, 0}, "UTC"}));
 
 TEST(HostEnvironment, ZoneFileOutsideTheDatabaseFollowsTheRuleAtItsEnd)

@@ -58,6 +58,11 @@ std::optional<TimeZone> namedAtPath(const std::string& path)
 // after its last listed change, on a line of its own.
 std::optional<std::string> ruleAtEndOfZoneFile(const std::string& path)
 {
+    // Never a device or a pipe: TZ=/dev/stdin must not stall the clock.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        return std::nullopt;
+    }
     std::ifstream file(path, std::ios::binary);
     std::vector<char> bytes(static_cast<std::size_t>(kLargestZoneFile));
     file.read(bytes.data(), kLargestZoneFile);

@@ -1,0 +1,65 @@
+// The preferences file as any program may leave it: the parser, the typed
+// reads of every setting through the store, and a round trip through the
+// writer.
+#include <cstdlib>
+
+#include "clock/clock_format.h"
+#include "clock/settings_keys.h"
+#include "fuzz_platform.h"
+#include "platform/qt/json_preferences_file.h"
+#include "updates/update_keys.h"
+
+namespace {
+
+using horalet::platform::PreferenceDictionary;
+
+class ParsedFile final : public horalet::platform::PreferencesPersistence {
+public:
+    explicit ParsedFile(PreferenceDictionary values)
+        : values_(std::move(values))
+    {
+    }
+    PreferenceDictionary load() override { return values_; }
+    bool save(const PreferenceDictionary& values) override
+    {
+        values_ = values;
+        return true;
+    }
+
+private:
+    PreferenceDictionary values_;
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    using namespace horalet;
+    using platform::qt::JsonPreferencesFile;
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    PreferenceDictionary values;
+    std::string problem;
+    if (!JsonPreferencesFile::parse(text, values, problem)) {
+        return 0;
+    }
+    // What the writer makes of the values reads back as the same values.
+    PreferenceDictionary again;
+    if (!JsonPreferencesFile::parse(JsonPreferencesFile::serialize(values), again, problem) || again != values) {
+        std::abort();
+    }
+
+    fuzz::InputPlatform platform("UTC", "C", std::make_unique<ParsedFile>(values));
+    registerDefaults();
+    platform::PreferencesStore& d = platform.store;
+    for (const std::string_view key : {K::weekday, K::date, K::year, K::use24, K::seconds, K::ampm, K::bold,
+             K::monoDigit, K::tz, K::label, K::locale, K::useCustom, K::custom, kAutoByDefaultKey}) {
+        (void)d.boolForKey(key);
+        (void)d.integerForKey(key);
+        (void)d.stringForKey(key);
+    }
+    for (const auto& entry : values) {
+        (void)d.integerForKey(entry.first);
+    }
+    (void)ClockFormat::text(platform::Instant::fromSecondsSinceEpoch(1'763'561'109.0), ClockFormat::make());
+    return 0;
+}
