@@ -1,6 +1,6 @@
 #include "platform/qt/shell/clock_set_watch.h"
 
-#include <cstdio>
+#include "platform/foundation/log.h"
 
 namespace horalet::platform::qt {
 
@@ -8,7 +8,7 @@ ClockSetWatch::ClockSetWatch(NotificationCenter& center)
     : center_(center)
 {
     if (timer_.fd() < 0) {
-        std::fprintf(stderr, "horalet: cannot watch for clock changes: %s\n", timer_.error().c_str());
+        log::warning("cannot watch for clock changes: " + timer_.error());
         return;
     }
     notifier_ = std::make_unique<QSocketNotifier>(timer_.fd(), QSocketNotifier::Read);

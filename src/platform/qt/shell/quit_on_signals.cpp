@@ -1,7 +1,8 @@
 #include "platform/qt/shell/quit_on_signals.h"
 
 #include <csignal>
-#include <cstdio>
+
+#include "platform/foundation/log.h"
 
 namespace horalet::platform::qt {
 
@@ -9,7 +10,7 @@ QuitOnSignals::QuitOnSignals(std::function<void()> quit)
     : pipe_({SIGINT, SIGTERM})
 {
     if (pipe_.readFd() < 0) {
-        std::fprintf(stderr, "horalet: cannot catch signals: %s\n", pipe_.error().c_str());
+        log::warning("cannot catch signals: " + pipe_.error());
         return;
     }
     notifier_ = std::make_unique<QSocketNotifier>(pipe_.readFd(), QSocketNotifier::Read);

@@ -1,8 +1,7 @@
 #include "platform/qt/shell/desktop/desktop_status_item.h"
 
-#include <cstdio>
-
 #include "build_info.h"
+#include "platform/foundation/log.h"
 #include "platform/qt/shell/desktop/clock_icon.h"
 #include "platform/qt/shell/desktop/theme_icon.h"
 
@@ -117,7 +116,7 @@ void DesktopStatusItem::showWindow(const char* reason)
             window_->setMenu(&qtMenu_->widget());
         }
     }
-    std::fprintf(stderr, "horalet: %s; showing the clock in a small window instead\n", reason);
+    log::warning(std::string(reason) + "; showing the clock in a small window instead");
     window_->show();
 }
 

@@ -4,10 +4,10 @@
 #include <QLibraryInfo>
 #include <QPixmap>
 #include <QTranslator>
-#include <cstdio>
 #include <unistd.h>
 
 #include "build_info.h"
+#include "platform/foundation/log.h"
 #include "platform/qt/settings_window/settings_windows.h"
 #include "platform/qt/shell/desktop/clock_icon.h"
 #include "platform/qt/shell/desktop/system_bus_watches.h"
@@ -55,7 +55,7 @@ std::optional<int> QtDesktopShell::deferToRunningInstance(std::function<void()> 
     case SingleInstance::Claim::handedOff:
         return 0;
     case SingleInstance::Claim::unanswered:
-        std::fputs("horalet: another Horalet runs in this session but does not answer\n", stderr);
+        log::warning("另一个 Horalet 已在本会话中运行，但没有应答");
         return 1;
     case SingleInstance::Claim::ours:
     case SingleInstance::Claim::noBus:
