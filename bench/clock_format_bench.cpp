@@ -18,7 +18,7 @@ struct Settings {
 
     explicit Settings(const benchmark::State& state)
     {
-        registerDefaults();
+        registerDefaults(fake.store);
         fake.store.setString(K::locale, kLocales[state.range(0)]);
         fake.store.setString(K::tz, "America/New_York");
         if (state.range(1) != 0) {
@@ -44,7 +44,7 @@ void BM_ClockFormatMake(benchmark::State& state)
 {
     Settings settings(state);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ClockFormat::make());
+        benchmark::DoNotOptimize(ClockFormat::make(settings.fake.sources()));
     }
 }
 BENCHMARK(BM_ClockFormatMake)->Apply(localeArguments)->Unit(benchmark::kMicrosecond);
@@ -56,8 +56,8 @@ void BM_ClockFormatMakeAndFirstText(benchmark::State& state)
     Settings settings(state);
     platform::Instant at{kAfternoon};
     for (auto _ : state) {
-        const platform::DateFormatter formatter = ClockFormat::make();
-        benchmark::DoNotOptimize(ClockFormat::text(at, formatter));
+        const platform::DateFormatter formatter = ClockFormat::make(settings.fake.sources());
+        benchmark::DoNotOptimize(ClockFormat::text(settings.fake.sources(), at, formatter));
     }
 }
 BENCHMARK(BM_ClockFormatMakeAndFirstText)->Apply(localeArguments)->Unit(benchmark::kMicrosecond);
@@ -67,10 +67,10 @@ void BM_ClockFormatTextPerTick(benchmark::State& state)
 {
     Settings settings(state);
     settings.fake.store.setString(K::label, "  东京 ");
-    const platform::DateFormatter formatter = ClockFormat::make();
+    const platform::DateFormatter formatter = ClockFormat::make(settings.fake.sources());
     platform::Instant at{kAfternoon};
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ClockFormat::text(at, formatter));
+        benchmark::DoNotOptimize(ClockFormat::text(settings.fake.sources(), at, formatter));
         at = at.advanced(1.0);
     }
 }
@@ -79,9 +79,9 @@ BENCHMARK(BM_ClockFormatTextPerTick)->Apply(localeArguments);
 void BM_ClockFormatFullDate(benchmark::State& state)
 {
     Settings settings(state);
-    const platform::TimeZone zone = ClockFormat::timeZone();
+    const platform::TimeZone zone = ClockFormat::timeZone(settings.fake.sources());
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ClockFormat::fullDate(platform::Instant{kAfternoon}, zone));
+        benchmark::DoNotOptimize(ClockFormat::fullDate(settings.fake.sources(), platform::Instant{kAfternoon}, zone));
     }
 }
 BENCHMARK(BM_ClockFormatFullDate)->Args({0, 0})->Unit(benchmark::kMicrosecond);

@@ -56,13 +56,16 @@ int main()
 {
     using namespace horalet;
     testing::FakePlatform fake;
-    registerDefaults();
+    registerDefaults(fake.store);
     const platform::Instant now = fake.clock.now();
+    const ClockSources sources = fake.sources();
 
-    measure("first ClockFormat::make (zh_CN)", [] { return ClockFormat::make().dateFormat()->size(); });
-    measure("first ClockFormat::text (zh_CN)", [&] { return ClockFormat::text(now, ClockFormat::make()).size(); });
+    measure("first ClockFormat::make (zh_CN)", [&] { return ClockFormat::make(sources).dateFormat()->size(); });
+    measure("first ClockFormat::text (zh_CN)",
+        [&] { return ClockFormat::text(sources, now, ClockFormat::make(sources)).size(); });
     fake.store.setString(K::locale, "en_US");
-    measure("first make + text in a second locale", [&] { return ClockFormat::text(now, ClockFormat::make()).size(); });
+    measure("first make + text in a second locale",
+        [&] { return ClockFormat::text(sources, now, ClockFormat::make(sources)).size(); });
     measure("first TZList::all (zones)", [] { return TZList::all().size(); });
     measure("first search, builds the index (found)", [] { return ZoneChoice::filteredZoneRefs("纽约", "").size(); });
     measure("second search (found)", [] { return ZoneChoice::filteredZoneRefs("tokyo", "").size(); });

@@ -3,7 +3,6 @@
 // --at option takes it. Every combination must give text.
 #include "app/cli/instant_parser.h"
 #include "clock/clock_format.h"
-#include "clock/settings_keys.h"
 #include "clock/time_zone_list.h"
 #include "fuzz_fields.h"
 #include "fuzz_platform.h"
@@ -30,29 +29,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     using namespace horalet;
     const std::vector<std::string> in = fuzz::fields(data, size, fieldCount);
-    fuzz::InputPlatform platform(in[tz], in[lang]);
-    registerDefaults();
-    platform::PreferencesStore& d = platform.store;
-    d.setString(K::custom, in[customFormat]);
-    d.setString(K::locale, in[localeId]);
-    d.setString(K::tz, in[timeZone]);
-    d.setString(K::label, in[prefixLabel]);
+    fuzz::InputEnvironment system(in[tz], in[lang]);
     const std::string& s = in[switches];
-    d.setInteger(K::weekday, style(s, 0));
-    d.setInteger(K::date, style(s, 1));
-    d.setBool(K::year, flag(s, 2, false));
-    d.setBool(K::use24, flag(s, 3, true));
-    d.setBool(K::seconds, flag(s, 4, false));
-    d.setBool(K::ampm, flag(s, 5, true));
-    d.setBool(K::useCustom, flag(s, 6, false));
+    ClockFormat::Settings settings;
+    settings.weekday = style(s, 0);
+    settings.date = style(s, 1);
+    settings.showYear = flag(s, 2, false);
+    settings.use24 = flag(s, 3, true);
+    settings.showSeconds = flag(s, 4, false);
+    settings.showAMPM = flag(s, 5, true);
+    settings.useCustom = flag(s, 6, false);
+    settings.customFormat = in[customFormat];
 
     const platform::Instant at
         = cli::parseInstant(in[instant]).value_or(platform::Instant::fromSecondsSinceEpoch(1'763'561'109.0));
-    const platform::DateFormatter formatter = ClockFormat::make();
-    (void)ClockFormat::text(at, formatter);
-    const platform::TimeZone zone = ClockFormat::timeZone();
-    (void)ClockFormat::fullDate(at, zone);
-    (void)ClockFormat::fullDate(at, platform.environment.systemTimeZone());
-    (void)TZList::gmt(zone);
+    const platform::Locale locale = ClockFormat::locale(in[localeId], system.currentLocale());
+    const platform::TimeZone zone = ClockFormat::timeZone(in[timeZone], system.systemTimeZone());
+    (void)ClockFormat::text(at, ClockFormat::make(settings, locale, zone), in[prefixLabel]);
+    (void)ClockFormat::fullDate(at, zone, locale);
+    (void)ClockFormat::fullDate(at, system.systemTimeZone(), locale);
+    (void)TZList::gmt(zone, at);
     return 0;
 }

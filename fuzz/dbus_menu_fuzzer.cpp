@@ -26,16 +26,6 @@ const QString kMenuInterface = QStringLiteral("com.canonical.dbusmenu");
 const QString kItemInterface = QStringLiteral("org.kde.StatusNotifierItem");
 const QString kProperties = QStringLiteral("org.freedesktop.DBus.Properties");
 
-class CountingTarget final : public shell::ActionTarget {
-public:
-    bool perform(std::string_view) override
-    {
-        ++performed;
-        return true;
-    }
-    int performed = 0;
-};
-
 // Fills the header in at every opening, from the input, as the clock
 // fills in the date.
 class HeaderDelegate final : public shell::MenuDelegate {
@@ -49,9 +39,8 @@ struct Rig {
     {
         menu = std::make_shared<shell::Menu>();
         for (const char* title : {"header", "local_time", "安装更新", "设置…", "检查更新", "登录时打开", "退出"}) {
-            auto entry = std::make_shared<shell::MenuItem>(title, "act", title[0] == 'h' ? "" : "q");
-            entry->setTarget(&target);
-            menu->addItem(entry);
+            menu->addItem(std::make_shared<shell::MenuItem>(
+                title, [this] { ++performed; }, title[0] == 'h' ? "" : "q"));
         }
         menu->addItem(shell::MenuItem::separatorItem());
         menu->items()[2]->setHidden(true);
@@ -77,7 +66,7 @@ struct Rig {
         }
     }
 
-    CountingTarget target;
+    int performed = 0;
     HeaderDelegate delegate;
     std::shared_ptr<shell::Menu> menu;
     std::unique_ptr<qt::DBusMenuExporter> exporter;

@@ -48,9 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     }
 
-    fuzz::InputPlatform platform("UTC", "C", std::make_unique<ParsedFile>(values));
-    registerDefaults();
-    platform::PreferencesStore& d = platform.store;
+    platform::PreferencesStore d(std::make_unique<ParsedFile>(values));
+    registerDefaults(d);
     for (const std::string_view key : {K::weekday, K::date, K::year, K::use24, K::seconds, K::ampm, K::bold,
              K::monoDigit, K::tz, K::label, K::locale, K::useCustom, K::custom, kAutoByDefaultKey}) {
         (void)d.boolForKey(key);
@@ -60,6 +59,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const auto& entry : values) {
         (void)d.integerForKey(entry.first);
     }
-    (void)ClockFormat::text(platform::Instant::fromSecondsSinceEpoch(1'763'561'109.0), ClockFormat::make());
+    fuzz::InputEnvironment system("UTC", "C");
+    const ClockSources sources{d, system};
+    (void)ClockFormat::text(
+        sources, platform::Instant::fromSecondsSinceEpoch(1'763'561'109.0), ClockFormat::make(sources));
     return 0;
 }

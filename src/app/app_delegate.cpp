@@ -1,6 +1,5 @@
 #include "app/app_delegate.h"
 
-#include <array>
 #include <cmath>
 #include <string>
 #include <utility>
@@ -8,14 +7,6 @@
 #include "clock/clock_format.h"
 #include "clock/settings_keys.h"
 #include "clock/time_zone_list.h"
-#include "platform/foundation/clock.h"
-#include "platform/foundation/main_queue.h"
-#include "platform/foundation/preferences_store.h"
-#include "platform/foundation/system_environment.h"
-#include "platform/platform.h"
-#include "platform/shell/alert.h"
-#include "platform/shell/font.h"
-#include "platform/shell/login_item.h"
 #include "updates/app_updates.h"
 
 namespace horalet::app {
@@ -33,67 +24,46 @@ constexpr std::string_view kLoginFailedHint = "\n\n建议先把 Horalet.app 放�
 constexpr std::string_view kSettingsWindowTitle = "Horalet 设置";
 
 // Each tick lands just after a whole second, so the title already shows the
-// new second; with the tolerance every fire still falls within the first
-// 55 ms of its second.
+// new second.
 constexpr double kTickDelayAfterSecond = 0.005;
 constexpr double kTickInterval = 1.0;
-constexpr double kTickTolerance = 0.05;
 
-std::shared_ptr<shell::MenuItem> makeItem(std::string_view title, std::string_view action, std::string_view key)
+std::shared_ptr<shell::MenuItem> makeItem(std::string_view title, shell::MenuItem::Action action, std::string_view key)
 {
-    return std::make_shared<shell::MenuItem>(std::string(title), std::string(action), std::string(key));
+    return std::make_shared<shell::MenuItem>(std::string(title), std::move(action), std::string(key));
 }
 
 } // namespace
 
-AppDelegate::AppDelegate(SettingsContentFactory makeSettingsContent, AppUpdates& updates)
-    : formatter_(ClockFormat::make())
-    , headerItem_(makeItem("", "", ""))
-    , localItem_(makeItem("", "", ""))
-    , readyUpdateItem_(makeItem("", "installReadyUpdate", ""))
-    , checkUpdateItem_(makeItem("检查更新…", "checkUpdates", ""))
-    , loginItem_(makeItem("开机自动启动", "toggleLogin", ""))
-    , makeSettingsContent_(std::move(makeSettingsContent))
-    , updates_(updates)
+AppDelegate::AppDelegate(Parts parts)
+    : parts_(std::move(parts))
+    , formatter_(ClockFormat::make(sources()))
+    , headerItem_(makeItem("", nullptr, ""))
+    , localItem_(makeItem("", nullptr, ""))
+    , readyUpdateItem_(makeItem("", nullptr, ""))
+    , checkUpdateItem_(makeItem("检查更新…", nullptr, ""))
+    , loginItem_(makeItem("开机自动启动", nullptr, ""))
+    , main_(parts_.mainQueue)
 {
 }
 
-bool AppDelegate::perform(std::string_view action)
-{
-    static const std::array<std::pair<std::string_view, void (AppDelegate::*)()>, 9> operations{{
-        {"applicationDidFinishLaunching:", &AppDelegate::applicationDidFinishLaunching},
-        {"restartTimer", &AppDelegate::restartTimer},
-        {"tick", &AppDelegate::tick},
-        {"settingsChanged", &AppDelegate::settingsChanged},
-        {"menuWillOpen:", &AppDelegate::fillMenu},
-        {"checkUpdates", &AppDelegate::checkUpdates},
-        {"installReadyUpdate", &AppDelegate::installReadyUpdate},
-        {"toggleLogin", &AppDelegate::toggleLogin},
-        {"openSettings", &AppDelegate::openSettings},
-    }};
-    for (const auto& [name, operation] : operations) {
-        if (name == action) {
-            (this->*operation)();
-            return true;
-        }
-    }
-    return false;
-}
+AppDelegate::~AppDelegate() = default;
 
 void AppDelegate::applicationDidFinishLaunching()
 {
-    registerDefaults();
+    registerDefaults(parts_.store);
     // The formatter made at construction predates the defaults.
-    formatter_ = ClockFormat::make();
-    statusItem_ = shell::statusBar().statusItemWithLength(shell::kVariableStatusItemLength);
+    formatter_ = ClockFormat::make(sources());
+    statusItem_ = parts_.shell.statusBar.statusItemWithLength(shell::kVariableStatusItemLength);
     applyFont();
     buildMenu();
     startTimer();
-    updates_.start();
-    subscribe(platform::defaultCenter(), platform::notifications::preferencesDidChange, "settingsChanged");
-    subscribe(platform::defaultCenter(), platform::notifications::systemTimeZoneDidChange, "settingsChanged");
-    subscribe(platform::defaultCenter(), platform::notifications::systemClockDidChange, "restartTimer");
-    subscribe(platform::workspaceCenter(), platform::notifications::workspaceDidWake, "restartTimer");
+    parts_.updates.start();
+    shell::SystemEvents& events = parts_.shell.systemEvents;
+    subscriptions_.push_back(parts_.store.didChange.connect([this] { settingsChanged(); }));
+    subscriptions_.push_back(events.timeZoneChanged.connect([this] { settingsChanged(); }));
+    subscriptions_.push_back(events.clockChanged.connect([this] { restartTimer(); }));
+    subscriptions_.push_back(events.didWake.connect([this] { restartTimer(); }));
 }
 
 void AppDelegate::buildMenu()
@@ -103,14 +73,15 @@ void AppDelegate::buildMenu()
     headerItem_->setEnabled(false);
     localItem_->setEnabled(false);
 
-    readyUpdateItem_->setTarget(this);
+    readyUpdateItem_->setAction([this] { installReadyUpdate(); });
     readyUpdateItem_->setHidden(true);
-    auto settingsItem = makeItem("设置…", "openSettings", ",");
-    settingsItem->setTarget(this);
-    checkUpdateItem_->setTarget(this);
-    loginItem_->setTarget(this);
-    // No target: the action travels to the application, which quits.
-    auto quitItem = makeItem("退出", "terminate:", "q");
+    auto settingsItem = makeItem(
+        "设置…", [this] { openSettings(); }, ",");
+    checkUpdateItem_->setAction([this] { checkUpdates(); });
+    loginItem_->setAction([this] { toggleLogin(); });
+    // Quitting is the application's own business.
+    auto quitItem = makeItem(
+        "退出", [&application = parts_.shell.application] { application.terminate(); }, "q");
 
     menu->addItem(headerItem_);
     menu->addItem(localItem_);
@@ -124,15 +95,10 @@ void AppDelegate::buildMenu()
     statusItem_->setMenu(std::move(menu));
 }
 
-void AppDelegate::subscribe(platform::NotificationCenter& center, std::string_view name, std::string_view action)
-{
-    center.addObserver(name, [this, handler = std::string(action)] { perform(handler); });
-}
-
 void AppDelegate::applyFont()
 {
-    const platform::PreferencesStore& store = ClockFormat::d();
-    const double size = shell::fonts().menuBarFontSize();
+    const platform::PreferencesStore& store = parts_.store;
+    const double size = parts_.shell.fonts.menuBarFontSize();
     const shell::FontWeight weight
         = store.boolForKey(K::bold) ? shell::FontWeight::semibold : shell::FontWeight::regular;
     const shell::Font font = store.boolForKey(K::monoDigit) ? shell::Font::monospacedDigitSystemFont(size, weight)
@@ -150,7 +116,7 @@ void AppDelegate::refreshTitle()
     if (button == nullptr) {
         return;
     }
-    button->setTitle(ClockFormat::text(platform::clock().now(), formatter_));
+    button->setTitle(ClockFormat::text(sources(), parts_.clock.now(), formatter_));
 }
 
 void AppDelegate::startTimer()
@@ -159,12 +125,11 @@ void AppDelegate::startTimer()
         timer_->invalidate();
     }
     refreshTitle();
-    const double now = platform::clock().now().secondsSinceReferenceDate();
+    const double now = parts_.clock.now().secondsSinceReferenceDate();
     const platform::Instant firstFire
         = platform::Instant::fromSecondsSinceReferenceDate(std::ceil(now) + kTickDelayAfterSecond);
-    auto timer = std::make_shared<shell::Timer>(firstFire, kTickInterval, this, "tick", true);
-    timer->setTolerance(kTickTolerance);
-    shell::mainRunLoop().addTimer(timer, shell::RunLoopMode::common);
+    auto timer = std::make_shared<shell::Timer>(firstFire, kTickInterval, [this] { tick(); });
+    parts_.shell.mainRunLoop.addTimer(timer);
     timer_ = std::move(timer);
 }
 
@@ -181,88 +146,82 @@ void AppDelegate::restartTimer()
 void AppDelegate::settingsChanged()
 {
     // One block per notification, never coalesced: k writes, k rebuilds.
-    platform::mainQueue().async([this] { rebuildForSettings(); });
+    main_.async([this] { rebuildForSettings(); });
 }
 
 void AppDelegate::rebuildForSettings()
 {
     // The zone must be read afresh before the formatter asks for it.
-    platform::environment().resetSystemTimeZone();
-    formatter_ = ClockFormat::make();
+    parts_.environment.resetSystemTimeZone();
+    formatter_ = ClockFormat::make(sources());
     applyFont();
     refreshTitle();
 }
 
 void AppDelegate::menuWillOpen(shell::Menu& /*menu*/)
 {
-    fillMenu();
-}
+    const platform::Instant now = parts_.clock.now();
+    const platform::TimeZone zone = ClockFormat::timeZone(sources());
+    const std::string raw = parts_.store.stringForKey(K::tz).value_or(std::string());
 
-void AppDelegate::fillMenu()
-{
-    const platform::Instant now = platform::clock().now();
-    const platform::TimeZone zone = ClockFormat::timeZone();
-    const std::string raw = ClockFormat::d().stringForKey(K::tz).value_or(std::string());
-
-    std::string header = ClockFormat::fullDate(now, zone);
+    std::string header = ClockFormat::fullDate(sources(), now, zone);
     if (!raw.empty()) {
-        header.append(kZoneLabelOpen).append(TZList::gmt(zone)).append(kZoneLabelClose);
+        header.append(kZoneLabelOpen).append(TZList::gmt(zone, now)).append(kZoneLabelClose);
     }
     headerItem_->setTitle(std::move(header));
 
     localItem_->setHidden(raw.empty());
     localItem_->setTitle(
-        std::string(kLocalTimePrefix) + ClockFormat::fullDate(now, platform::environment().systemTimeZone()));
+        std::string(kLocalTimePrefix) + ClockFormat::fullDate(sources(), now, parts_.environment.systemTimeZone()));
 
-    if (const std::optional<std::string>& ready = updates_.readyVersion.get()) {
+    if (const std::optional<std::string>& ready = parts_.updates.readyVersion.get()) {
         readyUpdateItem_->setTitle(std::string(kInstallPrefix) + *ready);
         readyUpdateItem_->setHidden(false);
     } else {
         readyUpdateItem_->setHidden(true);
     }
 
-    checkUpdateItem_->setEnabled(updates_.canCheck.get());
+    checkUpdateItem_->setEnabled(parts_.updates.canCheck.get());
 
-    const bool opensAtLogin = shell::loginItems().status() == shell::LoginItemStatus::enabled;
+    const bool opensAtLogin = parts_.shell.loginItems.status() == shell::LoginItemStatus::enabled;
     loginItem_->setState(opensAtLogin ? shell::ItemState::on : shell::ItemState::off);
 }
 
 void AppDelegate::checkUpdates()
 {
-    updates_.check();
+    parts_.updates.check();
 }
 
 void AppDelegate::installReadyUpdate()
 {
-    updates_.installReadyUpdate();
+    parts_.updates.installReadyUpdate();
 }
 
 void AppDelegate::toggleLogin()
 {
-    shell::LoginItemService& service = shell::loginItems();
-    const std::optional<shell::LoginItemError> failure
+    shell::LoginItemService& service = parts_.shell.loginItems;
+    const platform::Result<void> changed
         = service.status() == shell::LoginItemStatus::enabled ? service.unregisterItem() : service.registerItem();
-    if (!failure) {
+    if (changed) {
         return;
     }
-    shell::alerts().runModal(shell::Alert{
+    parts_.shell.alerts.runModal(shell::Alert{
         std::string(kLoginFailedMessage),
-        failure->localizedDescription + std::string(kLoginFailedHint),
+        changed.error().withDetail() + std::string(kLoginFailedHint),
     });
 }
 
 void AppDelegate::openSettings()
 {
     if (!settingsWindow_) {
-        auto window = shell::windows().windowWithContent(makeSettingsContent_ ? makeSettingsContent_() : nullptr);
-        window->setTitle(std::string(kSettingsWindowTitle));
-        window->setStyleMask(shell::windowStyle::titled | shell::windowStyle::closable);
         // Closing only hides it: the next opening shows the same form where it was left.
-        window->setReleasedWhenClosed(false);
+        auto window = parts_.shell.windows.windowWithContent(
+            parts_.makeSettingsContent ? parts_.makeSettingsContent() : nullptr);
+        window->setTitle(std::string(kSettingsWindowTitle));
         window->center();
         settingsWindow_ = std::move(window);
     }
-    shell::application().activateIgnoringOtherApps();
+    parts_.shell.application.activateIgnoringOtherApps();
     settingsWindow_->makeKeyAndOrderFront();
 }
 

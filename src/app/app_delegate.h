@@ -2,13 +2,18 @@
 
 #include <functional>
 #include <memory>
-#include <string_view>
+#include <vector>
 
+#include "clock/clock_format.h"
+#include "platform/foundation/clock.h"
 #include "platform/foundation/date_formatter.h"
-#include "platform/foundation/notification_center.h"
-#include "platform/shell/action_target.h"
+#include "platform/foundation/main_queue.h"
+#include "platform/foundation/preferences_store.h"
+#include "platform/foundation/signal.h"
+#include "platform/foundation/system_environment.h"
 #include "platform/shell/application.h"
 #include "platform/shell/menu.h"
+#include "platform/shell/shell_services.h"
 #include "platform/shell/status_bar.h"
 #include "platform/shell/timer.h"
 #include "platform/shell/window.h"
@@ -24,42 +29,52 @@ using SettingsContentFactory = std::function<std::shared_ptr<platform::ui::View>
 
 // The one application delegate. It owns everything the user sees in the
 // panel: the status item and its font, the clock title and the one-second
-// tick, the status menu and its commands, and the settings window. The
-// shell reaches its operations by name (menu actions, the timer's action,
-// notification handlers).
-class AppDelegate final : public platform::shell::ApplicationDelegate,
-                          public platform::shell::MenuDelegate,
-                          public platform::shell::ActionTarget {
+// tick, the status menu and its commands, and the settings window.
+class AppDelegate final : public platform::shell::ApplicationDelegate, public platform::shell::MenuDelegate {
 public:
-    AppDelegate(SettingsContentFactory makeSettingsContent, AppUpdates& updates);
+    // What the delegate works with; all of it outlives the delegate.
+    struct Parts {
+        platform::PreferencesStore& store;
+        platform::SystemEnvironment& environment;
+        const platform::Clock& clock;
+        platform::MainQueue& mainQueue;
+        platform::shell::ShellServices shell;
+        AppUpdates& updates;
+        SettingsContentFactory makeSettingsContent;
+    };
+
+    explicit AppDelegate(Parts parts);
     AppDelegate(const AppDelegate&) = delete;
     AppDelegate& operator=(const AppDelegate&) = delete;
+    ~AppDelegate() override;
 
     void applicationDidFinishLaunching() override;
     void menuWillOpen(platform::shell::Menu& menu) override;
-    bool perform(std::string_view action) override;
+
+    // The timer's action, and the handlers of the system's and the store's events.
+    void tick();
+    void restartTimer();
+    void settingsChanged();
+
+    // The menu's commands.
+    void checkUpdates();
+    void installReadyUpdate();
+    void toggleLogin();
+    void openSettings();
 
     // The live tick timer and the settings window, once they exist.
     const std::shared_ptr<platform::shell::Timer>& timer() const { return timer_; }
     const platform::shell::Window* settingsWindow() const { return settingsWindow_.get(); }
 
 private:
-    void restartTimer();
-    void tick();
-    void settingsChanged();
-    void fillMenu();
-    void checkUpdates();
-    void installReadyUpdate();
-    void toggleLogin();
-    void openSettings();
-
     void applyFont();
     void startTimer();
     void refreshTitle();
     void rebuildForSettings();
     void buildMenu();
-    void subscribe(platform::NotificationCenter& center, std::string_view name, std::string_view action);
+    ClockSources sources() const { return ClockSources{parts_.store, parts_.environment}; }
 
+    Parts parts_;
     std::shared_ptr<platform::shell::StatusItem> statusItem_;
     platform::DateFormatter formatter_;
     std::shared_ptr<platform::shell::Timer> timer_;
@@ -69,9 +84,8 @@ private:
     std::shared_ptr<platform::shell::MenuItem> readyUpdateItem_;
     std::shared_ptr<platform::shell::MenuItem> checkUpdateItem_;
     std::shared_ptr<platform::shell::MenuItem> loginItem_;
-
-    SettingsContentFactory makeSettingsContent_;
-    AppUpdates& updates_;
+    std::vector<platform::Connection> subscriptions_;
+    platform::QueueContext main_;
 };
 
 } // namespace horalet::app

@@ -17,9 +17,9 @@ constexpr double kLateInTheHour = 58 * 60 + 58;
 
 } // namespace
 
-std::vector<std::string> clockTextSamples()
+std::vector<std::string> clockTextSamples(const ClockSources& sources)
 {
-    const platform::DateFormatter formatter = ClockFormat::make();
+    const platform::DateFormatter formatter = ClockFormat::make(sources);
     std::vector<double> days;
     for (int day = 0; day < 7; ++day) {
         days.push_back(kMondayInSeptember + day * kDay);
@@ -31,7 +31,7 @@ std::vector<std::string> clockTextSamples()
     for (const double day : days) {
         for (int hour = 0; hour < 24; hour += 3) {
             const auto instant = platform::Instant::fromSecondsSinceEpoch(day + hour * 3600.0 + kLateInTheHour);
-            samples.push_back(ClockFormat::text(instant, formatter));
+            samples.push_back(ClockFormat::text(sources, instant, formatter));
         }
     }
     return samples;

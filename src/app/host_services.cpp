@@ -5,26 +5,8 @@
 namespace horalet::app {
 
 HostServices::HostServices()
-    : store_(std::make_unique<platform::PreferencesStore>(defaultCenter_,
-        std::make_unique<platform::qt::JsonPreferencesFile>(platform::qt::JsonPreferencesFile::defaultPath())))
+    : store(std::make_unique<platform::qt::JsonPreferencesFile>(platform::qt::JsonPreferencesFile::defaultPath()))
 {
-    services_.clock = &clock_;
-    services_.defaults = store_.get();
-    services_.defaultCenter = &defaultCenter_;
-    services_.workspaceCenter = &workspaceCenter_;
-    services_.environment = &environment_;
-    previous_ = platform::install(services_);
-}
-
-HostServices::~HostServices()
-{
-    platform::install(previous_);
-}
-
-void HostServices::setMainQueue(platform::MainQueue* queue)
-{
-    services_.mainQueue = queue;
-    platform::install(services_);
 }
 
 } // namespace horalet::app

@@ -7,12 +7,12 @@
 #include "app/clock_app.h"
 #include "app/clock_text_samples.h"
 #include "app/host_services.h"
-#include "platform/foundation/bundle_info.h"
 #include "platform/qt/json_preferences_file.h"
 #include "platform/qt/module/desktop_module.h"
 #include "platform/qt/shell/qt_shell.h"
 #include "platform/updater/engine/engine_factory.h"
 #include "settings/settings_view.h"
+#include "updates/app_updates.h"
 
 int main(int argc, char** argv)
 {
@@ -33,11 +33,17 @@ int main(int argc, char** argv)
         }
     }
     platform::qt::QtShell shell(argc, argv, desktop ? desktop->createDesktopShell(argc, argv) : nullptr);
-    if (const auto status = shell.deferToRunningInstance()) {
+    // Another instance may ask for the settings window from the moment this
+    // one claims the session, before the delegate exists.
+    app::AppDelegate* clock = nullptr;
+    if (const auto status = shell.deferToRunningInstance([&clock] {
+            if (clock != nullptr) {
+                clock->openSettings();
+            }
+        })) {
         return *status;
     }
 
-    platform::BuiltBundleInfo bundle;
     auto updaterConfig = platform::updater::engine::builtEngineConfig();
     if (desktop) {
         updaterConfig.makeDialogs = desktop->makeUpdateDialogs;
@@ -48,12 +54,18 @@ int main(int argc, char** argv)
         const platform::qt::DesktopModule* module = platform::qt::loadDesktopModule(error);
         return module ? module->makeUpdateNetwork() : nullptr;
     };
-    const auto updaterFactory = platform::updater::engine::makeEngineFactory(std::move(updaterConfig));
-    host.services().bundle = &bundle;
-    host.services().updaterFactory = updaterFactory.get();
-    host.services().shell = shell.services();
-    host.setMainQueue(&shell.mainQueue());
-    shell.watchSystemEvents(platform::qt::JsonPreferencesFile::defaultPath());
-    shell.setLabelGuide(app::clockTextSamples);
-    return app::runClockApplication([] { return std::make_shared<SettingsView>(); });
+    const auto updaterFactory
+        = platform::updater::engine::makeEngineFactory(std::move(updaterConfig), host.store, host.clock);
+    const platform::shell::ShellServices services = shell.services();
+    AppUpdates updates({*updaterFactory, host.store, shell.mainQueue(), services.application});
+    shell.watchSystemEvents(host.store, platform::qt::JsonPreferencesFile::defaultPath());
+    shell.setLabelGuide([&host] { return app::clockTextSamples(host.clockSources()); }, host.store);
+
+    app::AppDelegate delegate(
+        {host.store, host.environment, host.clock, shell.mainQueue(), services, updates, [&host, &updates] {
+             return std::make_shared<SettingsView>(
+                 SettingsView::Parts{host.store, host.environment, host.clock, updates});
+         }});
+    clock = &delegate;
+    return app::runClockApplication(services.application, delegate);
 }

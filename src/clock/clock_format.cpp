@@ -3,9 +3,7 @@
 #include <unicode/brkiter.h>
 
 #include "clock/settings_keys.h"
-#include "platform/foundation/system_environment.h"
 #include "platform/foundation/text.h"
-#include "platform/platform.h"
 
 namespace horalet::ClockFormat {
 
@@ -13,9 +11,9 @@ namespace {
 
 constexpr std::string_view kFallbackPattern = "HH:mm";
 
-std::string storedText(std::string_view key)
+std::string storedText(const platform::PreferencesStore& store, std::string_view key)
 {
-    return d().stringForKey(key).value_or(std::string());
+    return store.stringForKey(key).value_or(std::string());
 }
 
 // Walks the pattern by user-perceived characters so that a letter with
@@ -55,29 +53,36 @@ std::string collapsingSpaces(std::string text)
 
 } // namespace
 
-platform::PreferencesStore& d()
+Settings Settings::read(const platform::PreferencesStore& store)
 {
-    return platform::defaults();
+    Settings settings;
+    settings.weekday = store.integerForKey(K::weekday);
+    settings.date = store.integerForKey(K::date);
+    settings.showYear = store.boolForKey(K::year);
+    settings.use24 = store.boolForKey(K::use24);
+    settings.showSeconds = store.boolForKey(K::seconds);
+    settings.showAMPM = store.boolForKey(K::ampm);
+    settings.useCustom = store.boolForKey(K::useCustom);
+    settings.customFormat = storedText(store, K::custom);
+    return settings;
 }
 
-platform::Locale locale()
+platform::Locale locale(std::string_view localeID, const platform::Locale& current)
 {
-    std::string identifier = storedText(K::locale);
-    if (!identifier.empty()) {
-        return platform::Locale::withIdentifier(std::move(identifier));
+    if (!localeID.empty()) {
+        return platform::Locale::withIdentifier(std::string(localeID));
     }
-    return platform::environment().currentLocale();
+    return current;
 }
 
-platform::TimeZone timeZone()
+platform::TimeZone timeZone(std::string_view zoneID, const platform::TimeZone& system)
 {
-    const std::string identifier = storedText(K::tz);
-    if (!identifier.empty()) {
-        if (auto zone = platform::TimeZone::named(identifier)) {
+    if (!zoneID.empty()) {
+        if (auto zone = platform::TimeZone::named(std::string(zoneID))) {
             return *zone;
         }
     }
-    return platform::environment().systemTimeZone();
+    return system;
 }
 
 std::string skeleton(std::int64_t weekday, std::int64_t date, bool showYear, bool use24, bool showSeconds)
@@ -113,51 +118,70 @@ std::string strippingDayPeriod(std::string_view pattern)
     return platform::trimmingWhitespaceSet(collapsingSpaces(droppingDayPeriodFields(pattern)));
 }
 
-platform::DateFormatter make()
+platform::DateFormatter make(const Settings& settings, const platform::Locale& locale, const platform::TimeZone& zone)
 {
     platform::DateFormatter formatter;
-    const platform::Locale chosenLocale = locale();
-    formatter.setLocale(chosenLocale);
-    formatter.setTimeZone(timeZone());
+    formatter.setLocale(locale);
+    formatter.setTimeZone(zone);
 
-    if (d().boolForKey(K::useCustom)) {
-        std::string custom = storedText(K::custom);
-        if (!custom.empty()) {
-            formatter.setDateFormat(std::move(custom));
-            return formatter;
-        }
+    if (settings.useCustom && !settings.customFormat.empty()) {
+        formatter.setDateFormat(settings.customFormat);
+        return formatter;
     }
 
-    const bool use24 = d().boolForKey(K::use24);
-    const std::string fields = skeleton(d().integerForKey(K::weekday), d().integerForKey(K::date),
-        d().boolForKey(K::year), use24, d().boolForKey(K::seconds));
-    std::string pattern
-        = platform::dateFormatFromTemplate(fields, chosenLocale).value_or(std::string(kFallbackPattern));
-    if (!use24 && !d().boolForKey(K::ampm)) {
+    const std::string fields
+        = skeleton(settings.weekday, settings.date, settings.showYear, settings.use24, settings.showSeconds);
+    std::string pattern = platform::dateFormatFromTemplate(fields, locale).value_or(std::string(kFallbackPattern));
+    if (!settings.use24 && !settings.showAMPM) {
         pattern = strippingDayPeriod(pattern);
     }
     formatter.setDateFormat(std::move(pattern));
     return formatter;
 }
 
-std::string fullDate(platform::Instant instant, const platform::TimeZone& zone)
+std::string fullDate(platform::Instant instant, const platform::TimeZone& zone, const platform::Locale& locale)
 {
     platform::DateFormatter formatter;
-    formatter.setLocale(locale());
+    formatter.setLocale(locale);
     formatter.setTimeZone(zone);
     formatter.setDateStyle(platform::DateFormatter::Style::full);
     formatter.setTimeStyle(platform::DateFormatter::Style::medium);
     return formatter.stringFromDate(instant);
 }
 
-std::string text(platform::Instant instant, const platform::DateFormatter& formatter)
+std::string text(platform::Instant instant, const platform::DateFormatter& formatter, std::string_view prefixLabel)
 {
-    const std::string label = platform::trimmingWhitespaceSet(storedText(K::label));
+    const std::string label = platform::trimmingWhitespaceSet(prefixLabel);
     std::string formatted = formatter.stringFromDate(instant);
     if (label.empty()) {
         return formatted;
     }
     return label + " " + formatted;
+}
+
+platform::Locale locale(const ClockSources& sources)
+{
+    return locale(storedText(sources.d, K::locale), sources.environment.currentLocale());
+}
+
+platform::TimeZone timeZone(const ClockSources& sources)
+{
+    return timeZone(storedText(sources.d, K::tz), sources.environment.systemTimeZone());
+}
+
+platform::DateFormatter make(const ClockSources& sources)
+{
+    return make(Settings::read(sources.d), locale(sources), timeZone(sources));
+}
+
+std::string fullDate(const ClockSources& sources, platform::Instant instant, const platform::TimeZone& zone)
+{
+    return fullDate(instant, zone, locale(sources));
+}
+
+std::string text(const ClockSources& sources, platform::Instant instant, const platform::DateFormatter& formatter)
+{
+    return text(instant, formatter, storedText(sources.d, K::label));
 }
 
 } // namespace horalet::ClockFormat

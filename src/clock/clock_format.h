@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -7,32 +8,61 @@
 #include "platform/foundation/instant.h"
 #include "platform/foundation/locale.h"
 #include "platform/foundation/preferences_store.h"
+#include "platform/foundation/system_environment.h"
 #include "platform/foundation/time_zone.h"
 
 namespace horalet {
 
-// Turns the clock settings into the texts the user sees. It keeps nothing
-// between calls: every operation reads the preferences store afresh.
+// Where the clock reads its inputs when it needs them: the preferences
+// store, and the system's current zone and locale. Whoever formats the
+// clock holds one; main wires the real parts, tests their own.
+struct ClockSources {
+    const platform::PreferencesStore& d;
+    platform::SystemEnvironment& environment;
+};
+
+// Turns the clock settings into the texts the user sees. The computing
+// functions are pure: they take the settings, zone, locale and instant they
+// need. The entry points that take ClockSources read the store afresh at
+// every call and hand over to them.
 namespace ClockFormat {
 
-platform::PreferencesStore& d();
+// The clock settings that shape the formatter, as stored at one moment;
+// absent texts read as empty.
+struct Settings {
+    std::int64_t weekday = 0;
+    std::int64_t date = 0;
+    bool showYear = false;
+    bool use24 = false;
+    bool showSeconds = false;
+    bool showAMPM = false;
+    bool useCustom = false;
+    std::string customFormat;
 
-// "localeID" when set, else the user's current locale.
-platform::Locale locale();
+    static Settings read(const platform::PreferencesStore& store);
+};
 
-// The zone named by "timeZone" when set and known, else the system zone.
-platform::TimeZone timeZone();
+// The locale named by `localeID`, or `current` when it is empty.
+platform::Locale locale(std::string_view localeID, const platform::Locale& current);
+// The zone named by `zoneID` when it is set and known, else `system`.
+platform::TimeZone timeZone(std::string_view zoneID, const platform::TimeZone& system);
 
-// A new formatter for the menu-bar clock, configured from the settings.
-platform::DateFormatter make();
+// A new formatter for the menu-bar clock in the given locale and zone.
+platform::DateFormatter make(const Settings& settings, const platform::Locale& locale, const platform::TimeZone& zone);
 
-// The long date and time of an instant in the given zone (full date,
-// medium time), in the configured locale.
-std::string fullDate(platform::Instant instant, const platform::TimeZone& zone);
+// The long date and time of an instant in a zone (full date, medium time).
+std::string fullDate(platform::Instant instant, const platform::TimeZone& zone, const platform::Locale& locale);
 
 // The clock text: the trimmed prefix label, one space and the formatted
-// instant; the formatted instant alone when there is no label.
-std::string text(platform::Instant instant, const platform::DateFormatter& formatter);
+// instant; the formatted instant alone when the label is empty.
+std::string text(platform::Instant instant, const platform::DateFormatter& formatter, std::string_view prefixLabel);
+
+// The same, reading the store and the system.
+platform::Locale locale(const ClockSources& sources);
+platform::TimeZone timeZone(const ClockSources& sources);
+platform::DateFormatter make(const ClockSources& sources);
+std::string fullDate(const ClockSources& sources, platform::Instant instant, const platform::TimeZone& zone);
+std::string text(const ClockSources& sources, platform::Instant instant, const platform::DateFormatter& formatter);
 
 // The skeleton the settings ask for, before the locale turns it into a pattern.
 std::string skeleton(std::int64_t weekday, std::int64_t date, bool showYear, bool use24, bool showSeconds);

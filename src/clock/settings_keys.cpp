@@ -1,16 +1,13 @@
 #include "clock/settings_keys.h"
 
-#include "platform/foundation/preferences_store.h"
-#include "platform/platform.h"
-
 namespace horalet {
 
-void registerDefaults()
+void registerDefaults(platform::PreferencesStore& store)
 {
     using platform::PreferenceValue;
     const auto integer = [](std::int64_t value) { return PreferenceValue(value); };
     const auto text = [](std::string_view value) { return PreferenceValue(std::string(value)); };
-    platform::defaults().registerDefaults({
+    store.registerDefaults({
         {std::string(K::weekday), integer(1)},
         {std::string(K::date), integer(1)},
         {std::string(K::year), false},

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "platform/foundation/preferences_store.h"
+
 namespace horalet {
 
 // The keys of the thirteen clock settings in the preferences store, in the
@@ -26,6 +28,6 @@ inline constexpr std::string_view kDefaultCustomFormat = "EEE M月d日 HH:mm:ss"
 
 // Registers the default of every clock setting with the preferences store.
 // The defaults live in memory only, so this runs at every launch.
-void registerDefaults();
+void registerDefaults(platform::PreferencesStore& store);
 
 } // namespace horalet

@@ -6,7 +6,6 @@
 
 #include "platform/foundation/clock.h"
 #include "platform/foundation/text.h"
-#include "platform/platform.h"
 
 namespace horalet::TZList {
 
@@ -61,9 +60,9 @@ std::string gmtLabel(int secondsEastOfGMT)
     return label;
 }
 
-std::string gmt(const platform::TimeZone& zone)
+std::string gmt(const platform::TimeZone& zone, platform::Instant now)
 {
-    return gmtLabel(zone.secondsFromGMT(platform::clock().now()));
+    return gmtLabel(zone.secondsFromGMT(now));
 }
 
 std::vector<TZItem> build(platform::Instant at)
@@ -97,7 +96,7 @@ std::vector<TZItem> build(platform::Instant at)
 
 const std::vector<TZItem>& all()
 {
-    static const std::vector<TZItem> catalogue = build(platform::clock().now());
+    static const std::vector<TZItem> catalogue = build(platform::SystemClock().now());
     return catalogue;
 }
 

@@ -22,11 +22,12 @@ struct TZItem {
 namespace TZList {
 
 // Every zone of the database, titled in Chinese and sorted from west to
-// east, then by identifier. Built on first use, once, and kept unchanged.
+// east, then by identifier. Built on first use, once, at the system clock's
+// instant, and kept unchanged.
 const std::vector<TZItem>& all();
 
-// "GMT+8", "GMT+5:30", "GMT-10", "GMT+0": the zone's offset now.
-std::string gmt(const platform::TimeZone& zone);
+// "GMT+8", "GMT+5:30", "GMT-10", "GMT+0": the zone's offset at `now`.
+std::string gmt(const platform::TimeZone& zone, platform::Instant now);
 std::string gmtLabel(int secondsEastOfGMT);
 
 // The catalogue as it stands at a given instant; `all` is this at its

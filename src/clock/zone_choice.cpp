@@ -2,11 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/foundation/clock.h"
-#include "platform/foundation/system_environment.h"
 #include "platform/foundation/system_time_zone.h"
 #include "platform/foundation/text.h"
-#include "platform/platform.h"
 
 namespace horalet::ZoneChoice {
 
@@ -15,14 +12,14 @@ bool followsSystem(std::string_view tz)
     return tz.empty();
 }
 
-std::string zoneWhenFollowing(bool follow)
+std::string zoneWhenFollowing(bool follow, const platform::TimeZone& systemZone, platform::Instant now)
 {
     if (follow) {
         return {};
     }
     // The system zone may be a POSIX rule from TZ, which the store and the
     // picker do not know: keep its time under a database zone's name.
-    return platform::databaseEquivalent(platform::environment().systemTimeZone(), platform::clock().now());
+    return platform::databaseEquivalent(systemZone, now);
 }
 
 std::vector<std::reference_wrapper<const TZItem>> filteredZoneRefs(std::string_view query, std::string_view tz)

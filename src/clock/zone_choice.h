@@ -6,15 +6,16 @@
 #include <vector>
 
 #include "clock/time_zone_list.h"
+#include "platform/foundation/time_zone.h"
 
 namespace horalet::ZoneChoice {
 
 // The follow-system switch over the stored "timeZone" text: on exactly when
 // it is empty. Switching on stores the empty text; switching off stores the
 // current system zone (or a database zone that keeps its time), so the
-// clock keeps showing the same time.
+// clock keeps showing the same time from `now` on.
 bool followsSystem(std::string_view tz);
-std::string zoneWhenFollowing(bool follow);
+std::string zoneWhenFollowing(bool follow, const platform::TimeZone& systemZone, platform::Instant now);
 
 // The zones the picker lists for a search text and the chosen zone: the
 // catalogue items whose title (or Chinese city) contains the trimmed,

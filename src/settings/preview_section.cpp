@@ -1,6 +1,4 @@
 #include "clock/clock_format.h"
-#include "platform/foundation/clock.h"
-#include "platform/platform.h"
 #include "settings/settings_view.h"
 
 namespace horalet {
@@ -11,10 +9,10 @@ namespace {
 
 // Exactly the text the status item shows for the entry's instant, with a
 // formatter built afresh from the current settings.
-Node previewText(platform::Instant entry, const SettingsView::Preference<bool>& bold)
+Node previewText(const ClockSources& sources, platform::Instant entry, const SettingsView::Preference<bool>& bold)
 {
     const Font::Weight weight = bold.get() ? Font::Weight::semibold : Font::Weight::regular;
-    return text(Label::verbatim(ClockFormat::text(entry, ClockFormat::make())))
+    return text(Label::verbatim(ClockFormat::text(sources, entry, ClockFormat::make(sources))))
         .font(Font::system(15.0, weight).monospacedDigit())
         .frame(Frame{kUnlimited, HorizontalAlignment::center})
         .padding(Insets::vertical(4.0));
@@ -50,9 +48,11 @@ Node SettingsView::previewSection() const
 
     // The schedule starts when the content is built, so its entries are not
     // aligned to whole seconds; it is independent of the menu-bar timer.
-    const PeriodicSchedule everySecond{platform::clock().now(), 1.0};
+    const PeriodicSchedule everySecond{parts_.clock.now(), 1.0, &parts_.clock};
     return section("预览",
-        timelineView(everySecond, [bold = bold](platform::Instant entry) { return previewText(entry, bold); }),
+        timelineView(everySecond,
+            [sources = clockSources(), bold = bold](
+                platform::Instant entry) { return previewText(sources, entry, bold); }),
         hstack(text("快速样式"), spacer(), button("紧凑", compact), button("标准", standard), button("完整", full)));
 }
 

@@ -4,24 +4,10 @@
 
 namespace horalet {
 
-namespace {
-
-// The shared model lives until the process ends; the view only refers to it.
-std::shared_ptr<AppUpdates> sharedModel()
+SettingsView::SettingsView(Parts parts)
+    : parts_(parts)
 {
-    return std::shared_ptr<AppUpdates>(std::shared_ptr<AppUpdates>(), &AppUpdates::shared());
-}
-
-} // namespace
-
-SettingsView::SettingsView()
-    : SettingsView(sharedModel())
-{
-}
-
-SettingsView::SettingsView(std::shared_ptr<AppUpdates> model)
-    : updates(*this, std::move(model))
-{
+    forward(parts_.store.didChange);
 }
 
 platform::ui::Node SettingsView::body() const
@@ -33,7 +19,9 @@ platform::ui::Node SettingsView::body() const
 platform::ui::Binding<bool> SettingsView::followSystem() const
 {
     return platform::ui::Binding<bool>([zone = tz] { return ZoneChoice::followsSystem(zone.get()); },
-        [zone = tz](bool follow) { zone.set(ZoneChoice::zoneWhenFollowing(follow)); });
+        [zone = tz, &environment = parts_.environment, &clock = parts_.clock](bool follow) {
+            zone.set(ZoneChoice::zoneWhenFollowing(follow, environment.systemTimeZone(), clock.now()));
+        });
 }
 
 std::vector<TZItem> SettingsView::filteredZones() const

@@ -5,8 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "clock/clock_format.h"
 #include "clock/settings_keys.h"
 #include "clock/time_zone_list.h"
+#include "platform/foundation/clock.h"
+#include "platform/foundation/preferences_store.h"
+#include "platform/foundation/system_environment.h"
 #include "platform/ui/builders.h"
 #include "platform/ui/observed_object.h"
 #include "platform/ui/preference_binding.h"
@@ -19,32 +23,41 @@ namespace horalet {
 // The whole content of the settings window: one grouped form whose controls
 // write the clock settings at once. There is nothing to apply or undo; the
 // clock follows through the store's change notification. Creating or
-// showing the form writes nothing.
+// showing the form writes nothing; every write to the store redraws it.
 class SettingsView final : public platform::ui::View {
 public:
     template <typename T> using Preference = platform::ui::PreferenceBinding<T>;
 
-    // Observes the shared update model.
-    SettingsView();
-    // Observes the given model instead.
-    explicit SettingsView(std::shared_ptr<AppUpdates> model);
+    // What the form reads, writes and observes; all of it outlives the form.
+    struct Parts {
+        platform::PreferencesStore& store;
+        platform::SystemEnvironment& environment;
+        const platform::Clock& clock;
+        AppUpdates& updates;
+    };
 
+    explicit SettingsView(Parts parts);
+
+private:
+    Parts parts_;
+
+public:
     // The fallbacks equal the registered defaults, so a store without them
     // shows the same form.
-    Preference<std::int64_t> weekday{K::weekday, 1};
-    Preference<std::int64_t> date{K::date, 1};
-    Preference<bool> year{K::year, false};
-    Preference<bool> use24{K::use24, true};
-    Preference<bool> seconds{K::seconds, false};
-    Preference<bool> ampm{K::ampm, true};
-    Preference<bool> bold{K::bold, false};
-    Preference<bool> monoDigit{K::monoDigit, true};
-    Preference<std::string> tz{K::tz, ""};
-    Preference<std::string> label{K::label, ""};
-    Preference<std::string> localeID{K::locale, ""};
-    Preference<bool> useCustom{K::useCustom, false};
-    Preference<std::string> custom{K::custom, std::string(kDefaultCustomFormat)};
-    platform::ui::ObservedObject<AppUpdates> updates;
+    Preference<std::int64_t> weekday{parts_.store, K::weekday, 1};
+    Preference<std::int64_t> date{parts_.store, K::date, 1};
+    Preference<bool> year{parts_.store, K::year, false};
+    Preference<bool> use24{parts_.store, K::use24, true};
+    Preference<bool> seconds{parts_.store, K::seconds, false};
+    Preference<bool> ampm{parts_.store, K::ampm, true};
+    Preference<bool> bold{parts_.store, K::bold, false};
+    Preference<bool> monoDigit{parts_.store, K::monoDigit, true};
+    Preference<std::string> tz{parts_.store, K::tz, ""};
+    Preference<std::string> label{parts_.store, K::label, ""};
+    Preference<std::string> localeID{parts_.store, K::locale, ""};
+    Preference<bool> useCustom{parts_.store, K::useCustom, false};
+    Preference<std::string> custom{parts_.store, K::custom, std::string(kDefaultCustomFormat)};
+    platform::ui::ObservedObject<AppUpdates> updates{*this, parts_.updates};
     // The search text of the time-zone section; it lives as long as the form.
     platform::ui::State<std::string> query{*this, ""};
 
@@ -59,6 +72,8 @@ public:
     static constexpr double kMinHeight = 620.0;
 
 private:
+    ClockSources clockSources() const { return ClockSources{parts_.store, parts_.environment}; }
+
     // One function per section, each in a file of its own.
     platform::ui::Node previewSection() const;
     platform::ui::Node displaySection() const;

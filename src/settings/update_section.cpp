@@ -10,7 +10,7 @@ constexpr std::string_view kPackageNote = "。更新包托管于腾讯云 COS，
 
 // Once an update is ready it can be installed at once; until then the
 // user may ask for a check whenever the updater can begin one.
-Node installOrCheckButton(const std::shared_ptr<AppUpdates>& model)
+Node installOrCheckButton(AppUpdates* model)
 {
     if (const std::optional<std::string>& ready = model->readyVersion.get()) {
         return button(
@@ -27,7 +27,7 @@ Node installOrCheckButton(const std::shared_ptr<AppUpdates>& model)
 // settings and never write them: the new value arrives through the model.
 Node SettingsView::updateSection() const
 {
-    const std::shared_ptr<AppUpdates>& model = updates.model();
+    AppUpdates* model = &updates.model();
     Binding<bool> automaticChecks(
         [model] { return model->automatic.get(); }, [model](bool on) { model->setAutomatic(on); });
     Binding<bool> backgroundDownloads(

@@ -1,13 +1,8 @@
 #include "updates/app_updates.h"
 
 #include <utility>
-#include <variant>
 
-#include "platform/foundation/bundle_info.h"
-#include "platform/foundation/main_queue.h"
-#include "platform/foundation/preferences_store.h"
-#include "platform/platform.h"
-#include "platform/shell/application.h"
+#include "build_info.h"
 #include "updates/update_keys.h"
 
 namespace horalet {
@@ -36,21 +31,6 @@ constexpr const char* checkDone = "更新检查完成";
 constexpr std::string_view downloadFailedMarker = "下载失败";
 constexpr std::string_view foundMarker = "发现新版本";
 
-constexpr const char* missingVersion = "—";
-
-using Block = std::function<void(AppUpdates&)>;
-
-// Queues `block` for the main thread. The block sees the model only if it
-// still exists when the block runs.
-void submit(std::weak_ptr<AppUpdates> model, Block block)
-{
-    platform::mainQueue().async([model = std::move(model), block = std::move(block)] {
-        if (const auto held = model.lock()) {
-            block(*held);
-        }
-    });
-}
-
 bool contains(const std::string& text, std::string_view marker)
 {
     return text.find(marker) != std::string::npos;
@@ -58,34 +38,25 @@ bool contains(const std::string& text, std::string_view marker)
 
 } // namespace
 
-AppUpdates::AppUpdates(Private)
+AppUpdates::AppUpdates(Parts parts)
+    : parts_(parts)
+    , main_(parts.mainQueue)
 {
 }
 
-AppUpdates& AppUpdates::shared()
-{
-    // Made once, thread-safely, and never torn down: the model and its
-    // updater live until the process ends.
-    static const auto* const instance = new std::shared_ptr<AppUpdates>(make());
-    return **instance;
-}
-
-std::shared_ptr<AppUpdates> AppUpdates::make()
-{
-    return std::make_shared<AppUpdates>(Private{});
-}
+AppUpdates::~AppUpdates() = default;
 
 platform::updater::UpdaterController& AppUpdates::controller()
 {
     if (!controller_) {
-        controller_ = platform::updaterFactory().makeController(false, this);
+        controller_ = parts_.updaterFactory.makeController(false, this);
     }
     return *controller_;
 }
 
-void AppUpdates::onMain(Block block)
+void AppUpdates::onMain(std::function<void()> block)
 {
-    submit(weak_from_this(), std::move(block));
+    main_.async(std::move(block));
 }
 
 void AppUpdates::start()
@@ -98,24 +69,21 @@ void AppUpdates::start()
 
     // Each handler may run on any thread; it only queues a block that reads
     // the updater again on the main thread and assigns the mirror there.
-    const auto mirrorOnMain = [model = weak_from_this()](Block assign) {
-        return [model, assign = std::move(assign)] { submit(model, assign); };
-    };
-    std::vector<platform::ObservationToken> tokens;
-    tokens.push_back(updater.observeCanCheckForUpdates(
-        mirrorOnMain([](AppUpdates& model) { model.canCheck = model.updater().canCheckForUpdates(); })));
-    tokens.push_back(updater.observeAutomaticallyChecksForUpdates(
-        mirrorOnMain([](AppUpdates& model) { model.automatic = model.updater().automaticallyChecksForUpdates(); })));
-    tokens.push_back(updater.observeAutomaticallyDownloadsUpdates(
-        mirrorOnMain([](AppUpdates& model) { model.autoDownload = model.updater().automaticallyDownloadsUpdates(); })));
-    observations_ = std::move(tokens);
+    const auto mirrorOnMain
+        = [this](std::function<void()> assign) { return [this, assign = std::move(assign)] { onMain(assign); }; };
+    observations_.push_back(
+        updater.observeCanCheckForUpdates(mirrorOnMain([this] { canCheck = this->updater().canCheckForUpdates(); })));
+    observations_.push_back(updater.observeAutomaticallyChecksForUpdates(
+        mirrorOnMain([this] { automatic = this->updater().automaticallyChecksForUpdates(); })));
+    observations_.push_back(updater.observeAutomaticallyDownloadsUpdates(
+        mirrorOnMain([this] { autoDownload = this->updater().automaticallyDownloadsUpdates(); })));
 
     if (updater.startUpdater().has_value()) {
         status = statusText::startFailed;
         return;
     }
 
-    platform::PreferencesStore& store = platform::defaults();
+    platform::PreferencesStore& store = parts_.store;
     if (!store.boolForKey(kAutoByDefaultKey)) {
         store.setBool(kAutoByDefaultKey, true);
         updater.setAutomaticallyChecksForUpdates(true);
@@ -145,7 +113,7 @@ void AppUpdates::check()
     if (!started_ || !updater().canCheckForUpdates()) {
         return;
     }
-    platform::shell::application().activateIgnoringOtherApps();
+    parts_.application.activateIgnoringOtherApps();
     controller().checkForUpdates();
 }
 
@@ -159,19 +127,9 @@ void AppUpdates::installReadyUpdate()
     action();
 }
 
-std::string AppUpdates::version() const
+std::string AppUpdates::version()
 {
-    const platform::BundleInfo* bundle = platform::bundle();
-    if (bundle == nullptr) {
-        return missingVersion;
-    }
-    const auto value = bundle->objectForInfoDictionaryKey("CFBundleShortVersionString");
-    if (value) {
-        if (const auto* text = std::get_if<std::string>(&*value)) {
-            return *text;
-        }
-    }
-    return missingVersion;
+    return build::kVersion;
 }
 
 // The delegate operations may arrive on any thread. Each only queues one
@@ -179,32 +137,32 @@ std::string AppUpdates::version() const
 
 void AppUpdates::updaterDidFindValidUpdate(Updater&, const AppcastItem& item)
 {
-    onMain([version = item.displayVersionString](AppUpdates& model) {
-        Updater& updater = model.updater();
-        model.availableVersion = version;
-        model.downloading = updater.automaticallyDownloadsUpdates();
-        model.status = statusText::foundPrefix + version
+    onMain([this, version = item.displayVersionString] {
+        Updater& updater = this->updater();
+        availableVersion = version;
+        downloading = updater.automaticallyDownloadsUpdates();
+        status = statusText::foundPrefix + version
             + (updater.automaticallyDownloadsUpdates() ? statusText::downloadingSuffix : "");
     });
 }
 
 void AppUpdates::updaterFailedToDownloadUpdate(Updater&, const AppcastItem&, const UpdaterError&)
 {
-    onMain([](AppUpdates& model) {
-        model.downloading = false;
-        model.status = statusText::downloadFailed;
+    onMain([this] {
+        downloading = false;
+        status = statusText::downloadFailed;
     });
 }
 
 bool AppUpdates::updaterWillInstallUpdateOnQuit(
     Updater&, const AppcastItem& item, std::function<void()> immediateInstallation)
 {
-    onMain([version = item.displayVersionString, action = std::move(immediateInstallation)](AppUpdates& model) mutable {
-        model.installNow_ = std::move(action);
-        model.readyVersion = version;
-        model.availableVersion = version;
-        model.downloading = false;
-        model.status = statusText::readyPrefix + version + statusText::readySuffix;
+    onMain([this, version = item.displayVersionString, action = std::move(immediateInstallation)] {
+        installNow_ = action;
+        readyVersion = version;
+        availableVersion = version;
+        downloading = false;
+        status = statusText::readyPrefix + version + statusText::readySuffix;
     });
     return true;
 }
@@ -215,20 +173,20 @@ void AppUpdates::updaterDidFinishUpdateCycle(Updater&, UpdateCheck, const std::o
     if (error) {
         code = error->code;
     }
-    onMain([code](AppUpdates& model) {
-        if (model.readyVersion->has_value()) {
+    onMain([this, code] {
+        if (readyVersion->has_value()) {
             return;
         }
         if (code == platform::updater::errorCodes::noUpdate) {
-            model.status = statusText::upToDate;
-            model.availableVersion = std::nullopt;
-            model.downloading = false;
+            status = statusText::upToDate;
+            availableVersion = std::nullopt;
+            downloading = false;
         } else if (code) {
-            if (!contains(model.status, downloadFailedMarker)) {
-                model.status = statusText::checkFailed;
+            if (!contains(status, downloadFailedMarker)) {
+                status = statusText::checkFailed;
             }
-        } else if (!contains(model.status, foundMarker)) {
-            model.status = statusText::checkDone;
+        } else if (!contains(status, foundMarker)) {
+            status = statusText::checkDone;
         }
     });
 }

@@ -6,8 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/foundation/key_value_observing.h"
-#include "platform/foundation/observable_object.h"
+#include "platform/foundation/main_queue.h"
+#include "platform/foundation/preferences_store.h"
+#include "platform/foundation/published.h"
+#include "platform/foundation/signal.h"
+#include "platform/shell/application.h"
 #include "platform/updater/updater.h"
 
 namespace horalet {
@@ -16,24 +19,32 @@ namespace horalet {
 // checks and background downloads on at the first start, mirrors the
 // updater's settings, and turns its events into one status text and the
 // version that is ready to install. Observers hear objectWillChange before
-// every assignment of a published property.
-class AppUpdates final : public platform::ObservableObject,
-                         public platform::updater::UpdaterDelegate,
-                         public std::enable_shared_from_this<AppUpdates> {
+// every assignment of a published property. main makes the one the program
+// uses and keeps it for the whole run.
+class AppUpdates final : public platform::updater::UpdaterDelegate {
 public:
-    // The instance, created on first access, once, even from two threads.
-    static AppUpdates& shared();
+    struct Parts {
+        platform::updater::UpdaterControllerFactory& updaterFactory;
+        platform::PreferencesStore& store;
+        platform::MainQueue& mainQueue;
+        platform::shell::Application& application;
+    };
 
-    // A model of its own, for tests; the program uses shared().
-    static std::shared_ptr<AppUpdates> make();
+    explicit AppUpdates(Parts parts);
+    AppUpdates(const AppUpdates&) = delete;
+    AppUpdates& operator=(const AppUpdates&) = delete;
+    ~AppUpdates() override;
 
-    platform::Published<bool> canCheck{*this, false};
-    platform::Published<bool> automatic{*this, true};
-    platform::Published<bool> autoDownload{*this, true};
-    platform::Published<std::string> status{*this, "自动检查新版本"};
-    platform::Published<std::optional<std::string>> readyVersion{*this, std::nullopt};
-    platform::Published<std::optional<std::string>> availableVersion{*this, std::nullopt};
-    platform::Published<bool> downloading{*this, false};
+    // Declared before the properties, which tell it.
+    platform::Signal<> objectWillChange;
+
+    platform::Published<bool> canCheck{objectWillChange, false};
+    platform::Published<bool> automatic{objectWillChange, true};
+    platform::Published<bool> autoDownload{objectWillChange, true};
+    platform::Published<std::string> status{objectWillChange, "自动检查新版本"};
+    platform::Published<std::optional<std::string>> readyVersion{objectWillChange, std::nullopt};
+    platform::Published<std::optional<std::string>> availableVersion{objectWillChange, std::nullopt};
+    platform::Published<bool> downloading{objectWillChange, false};
 
     void start();
     void setAutomatic(bool on);
@@ -41,8 +52,8 @@ public:
     void check();
     void installReadyUpdate();
 
-    // The build's short version string, or "—" when there is none.
-    std::string version() const;
+    // The version of this build.
+    static std::string version();
 
     // Whether an immediate installation is pending (for tests and the menu's
     // own checks; the action itself is private).
@@ -58,23 +69,20 @@ public:
         const std::optional<platform::updater::UpdaterError>& error) override;
 
 private:
-    struct Private { };
-
-public:
-    explicit AppUpdates(Private);
-
-private:
     platform::updater::UpdaterController& controller();
     platform::updater::Updater& updater() { return controller().updater(); }
-    // Submits a block that runs only while the model still exists.
-    void onMain(std::function<void(AppUpdates&)> block);
+    // Queues a block for the main thread; it runs only while the model lives.
+    void onMain(std::function<void()> block);
 
-    // Declared first so it goes last: the observations and the install
-    // action below belong to its updater.
+    Parts parts_;
+    // Declared first of the rest so it goes last: the observations and the
+    // install action below belong to its updater.
     std::unique_ptr<platform::updater::UpdaterController> controller_;
     std::function<void()> installNow_;
-    std::vector<platform::ObservationToken> observations_;
+    std::vector<platform::Connection> observations_;
     bool started_ = false;
+    // Goes first, so no queued block runs on a model being torn down.
+    platform::QueueContext main_;
 };
 
 } // namespace horalet

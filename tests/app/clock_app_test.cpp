@@ -1,39 +1,26 @@
 #include <gtest/gtest.h>
 
 #include "app/clock_app.h"
-#include "support/fake_platform.h"
-#include "support/fake_shell.h"
-#include "support/fake_updater.h"
+#include "clock_fixture.h"
 
 namespace horalet::testing {
 namespace {
 
-namespace shell = platform::shell;
+using ClockAppTest = ClockFixture;
 
-TEST(ClockAppTest, RunsTheDelegateAsAnAccessoryUntilQuitAndAnswersZero)
+TEST_F(ClockAppTest, RunsTheDelegateUntilQuitAndAnswersZero)
 {
-    FakePlatform fakes;
-    FakeShell fakeShell{fakes.clock};
-    // The shared update model keeps its controller for the rest of the
-    // process, so the updater it was made over must stay too.
-    static FakeUpdaterControllerFactory updaterFactory;
-    platform::Services services = platform::services();
-    services.updaterFactory = &updaterFactory;
-    platform::install(services);
-
     bool ranLaunched = false;
-    fakeShell.application.whileRunning = [&] {
-        ranLaunched = fakeShell.application.delegate() != nullptr
-            && fakeShell.application.activationPolicy() == shell::ActivationPolicy::accessory
-            && !fakeShell.button().title().empty();
-        fakeShell.item().menu()->willOpen();
-        fakeShell.item().menu()->items().back()->perform();
+    shell.application.whileRunning = [&] {
+        ranLaunched = shell.application.delegate() == &delegate && !shell.button().title().empty();
+        shell.item().menu()->willOpen();
+        shell.item().menu()->items().back()->perform();
     };
 
-    EXPECT_EQ(app::runClockApplication([] { return std::shared_ptr<platform::ui::View>(); }), 0);
+    EXPECT_EQ(app::runClockApplication(shell.application, delegate), 0);
     EXPECT_TRUE(ranLaunched);
-    EXPECT_EQ(fakeShell.application.runs(), 1);
-    EXPECT_EQ(fakeShell.application.terminations(), 1);
+    EXPECT_EQ(shell.application.runs(), 1);
+    EXPECT_EQ(shell.application.terminations(), 1);
     EXPECT_EQ(updaterFactory.updater.starts(), 1);
 }
 

@@ -10,9 +10,6 @@ constexpr double kNovember19th2025 = 1'763'510'400.0;
 
 ClockFixture::ClockFixture()
 {
-    platform::Services services = platform::services();
-    services.updaterFactory = &updaterFactory;
-    platform::install(services);
     platform.environment.setSystemZone("UTC");
     platform.clock.set(at(12, 0, 0.3));
 }

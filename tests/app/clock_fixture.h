@@ -40,13 +40,13 @@ protected:
     FakePlatform platform;
     FakeShell shell{platform.clock};
     FakeUpdaterControllerFactory updaterFactory;
-    std::shared_ptr<AppUpdates> updates = AppUpdates::make();
+    AppUpdates updates{{updaterFactory, platform.store, platform.mainQueue, shell.application}};
     int settingsContentsMade = 0;
-    app::AppDelegate delegate{[this] {
-                                  ++settingsContentsMade;
-                                  return std::shared_ptr<platform::ui::View>();
-                              },
-        *updates};
+    app::AppDelegate delegate{
+        {platform.store, platform.environment, platform.clock, platform.mainQueue, shell.services(), updates, [this] {
+             ++settingsContentsMade;
+             return std::shared_ptr<platform::ui::View>();
+         }}};
 };
 
 } // namespace horalet::testing

@@ -21,8 +21,9 @@ std::string expectedText(const platform::PreferenceDictionary& stored, double se
     for (const auto& [key, value] : stored) {
         fake.store.set(key, value);
     }
-    registerDefaults();
-    return ClockFormat::text(platform::Instant{secondsSinceEpoch}, ClockFormat::make()) + "\n";
+    registerDefaults(fake.store);
+    return ClockFormat::text(fake.sources(), platform::Instant{secondsSinceEpoch}, ClockFormat::make(fake.sources()))
+        + "\n";
 }
 
 struct TimeCase {

@@ -19,7 +19,6 @@ TEST_F(CommandLineTest, ZonesPrintsTheFilteredTitlesForTheStoredZone)
     const CommandResult whole = run({"zones"});
     EXPECT_EQ(whole.status, 0);
 
-    testing::FakePlatform fake;
     EXPECT_EQ(whole.out, lines(TZList::all()));
     EXPECT_EQ(run({"zones", "  NEW_york "}).out, lines(ZoneChoice::filteredZones("new_york", "")));
     EXPECT_EQ(run({"zones", "纽约"}).out, lines(ZoneChoice::filteredZones("纽约", "")));

@@ -20,7 +20,7 @@ protected:
     {
         fake.environment.setSystemZone("Europe/Berlin");
         fake.environment.setLocale("zh_CN");
-        registerDefaults();
+        registerDefaults(fake.store);
     }
 
     platform::PreferencesStore& d() { return fake.store; }
@@ -127,7 +127,7 @@ TEST_P(MakeForLocale, PatternIsTheLocalesBestPatternForTheSkeleton)
         ASSERT_FALSE(best.empty());
         const bool strip = !f.use24 && !c.showAMPM;
         const std::string expected = strip ? ClockFormat::strippingDayPeriod(best) : best;
-        const platform::DateFormatter formatter = ClockFormat::make();
+        const platform::DateFormatter formatter = ClockFormat::make(fake.sources());
         SCOPED_TRACE(f.skeleton + (c.showAMPM ? " with AM/PM" : " without AM/PM"));
         EXPECT_EQ(formatter.dateFormat(), expected);
         if (strip) {
@@ -136,7 +136,7 @@ TEST_P(MakeForLocale, PatternIsTheLocalesBestPatternForTheSkeleton)
         EXPECT_EQ(formatter.locale().identifier(), locale);
         EXPECT_EQ(formatter.timeZone().identifier(), "America/New_York");
         for (const double at : {kAfternoon, kNewYear}) {
-            EXPECT_EQ(ClockFormat::text(Instant{at}, formatter),
+            EXPECT_EQ(ClockFormat::text(fake.sources(), Instant{at}, formatter),
                 icu_reference::withPattern(expected, locale, "America/New_York", at));
         }
     }
@@ -151,7 +151,7 @@ TEST_F(ClockFormatTest, StrippedEnglishPatternLosesTheNarrowSpaceBeforeTheMarker
     d().setBool(K::ampm, false);
     d().setInteger(K::weekday, 0);
     d().setInteger(K::date, 0);
-    EXPECT_EQ(ClockFormat::make().dateFormat(), "h:mm");
+    EXPECT_EQ(ClockFormat::make(fake.sources()).dateFormat(), "h:mm");
 }
 
 TEST_F(ClockFormatTest, CustomPatternIsUsedExactlyAsStored)
@@ -161,29 +161,29 @@ TEST_F(ClockFormatTest, CustomPatternIsUsedExactlyAsStored)
     d().setBool(K::ampm, false);
     for (const std::string custom : {" ", "h:mm a", "  HH:mm  ", "EEE M月d日 HH:mm:ss", "'unterminated"}) {
         d().setString(K::custom, custom);
-        EXPECT_EQ(ClockFormat::make().dateFormat(), custom);
+        EXPECT_EQ(ClockFormat::make(fake.sources()).dateFormat(), custom);
     }
     d().setString(K::custom, " ");
-    EXPECT_EQ(ClockFormat::text(Instant{kAfternoon}, ClockFormat::make()), " ");
+    EXPECT_EQ(ClockFormat::text(fake.sources(), Instant{kAfternoon}, ClockFormat::make(fake.sources())), " ");
 }
 
 TEST_F(ClockFormatTest, EmptyOrUnusedCustomPatternGivesTheAssembledOne)
 {
     const std::string assembled = icu_reference::bestPattern("EEEMMMdHHmm", "zh_CN");
     d().setString(K::custom, "HH");
-    EXPECT_EQ(ClockFormat::make().dateFormat(), assembled);
+    EXPECT_EQ(ClockFormat::make(fake.sources()).dateFormat(), assembled);
 
     d().setBool(K::useCustom, true);
     d().setString(K::custom, "");
-    EXPECT_EQ(ClockFormat::make().dateFormat(), assembled);
+    EXPECT_EQ(ClockFormat::make(fake.sources()).dateFormat(), assembled);
 
     // Before the defaults are registered the custom pattern is absent, and
     // every other setting reads as 0 or false.
     testing::FakePlatform unregistered;
     unregistered.environment.setLocale("zh_CN");
     unregistered.store.setBool(K::useCustom, true);
-    EXPECT_EQ(
-        ClockFormat::make().dateFormat(), ClockFormat::strippingDayPeriod(icu_reference::bestPattern("hmma", "zh_CN")));
+    EXPECT_EQ(ClockFormat::make(unregistered.sources()).dateFormat(),
+        ClockFormat::strippingDayPeriod(icu_reference::bestPattern("hmma", "zh_CN")));
 }
 
 struct ZoneCase {
@@ -199,8 +199,9 @@ TEST_F(ClockFormatTest, UnknownOrEmptyZoneFallsBackToTheSystemZoneOnEveryPath)
         d().setBool(K::useCustom, useCustom);
         for (const ZoneCase& c : cases) {
             d().setString(K::tz, c.stored);
-            EXPECT_EQ(ClockFormat::timeZone().identifier(), c.used) << c.stored;
-            EXPECT_EQ(ClockFormat::make().timeZone().identifier(), c.used) << c.stored << " custom " << useCustom;
+            EXPECT_EQ(ClockFormat::timeZone(fake.sources()).identifier(), c.used) << c.stored;
+            EXPECT_EQ(ClockFormat::make(fake.sources()).timeZone().identifier(), c.used)
+                << c.stored << " custom " << useCustom;
         }
     }
 }
@@ -214,8 +215,8 @@ TEST_F(ClockFormatTest, LocaleIsTheStoredIdentifierUnchangedOrTheCurrentOne)
             {std::string(), std::string("en_US"), std::string("xx_YY"), std::string(" de")}) {
             d().setString(K::locale, stored);
             const std::string expected = stored.empty() ? "ja_JP" : stored;
-            EXPECT_EQ(ClockFormat::locale().identifier(), expected);
-            EXPECT_EQ(ClockFormat::make().locale().identifier(), expected);
+            EXPECT_EQ(ClockFormat::locale(fake.sources()).identifier(), expected);
+            EXPECT_EQ(ClockFormat::make(fake.sources()).locale().identifier(), expected);
         }
     }
 }
@@ -236,8 +237,11 @@ TEST_F(ClockFormatTest, BogusLocaleFromTheStoreOrTheSystemFormatsWithTheRootLoca
         for (const bool stored : {true, false}) {
             d().setString(K::locale, stored ? id : std::string());
             fake.environment.setLocale(stored ? "ja_JP" : id);
-            EXPECT_EQ(ClockFormat::text(Instant{kAfternoon}, ClockFormat::make()), rootClock) << id << stored;
-            EXPECT_EQ(ClockFormat::fullDate(Instant{kAfternoon}, newYork), rootFullDate) << id << stored;
+            EXPECT_EQ(
+                ClockFormat::text(fake.sources(), Instant{kAfternoon}, ClockFormat::make(fake.sources())), rootClock)
+                << id << stored;
+            EXPECT_EQ(ClockFormat::fullDate(fake.sources(), Instant{kAfternoon}, newYork), rootFullDate)
+                << id << stored;
         }
     }
 }
@@ -252,7 +256,7 @@ TEST_F(ClockFormatTest, LabelIsTrimmedButTheFormattedTextNever)
     d().setString(K::tz, "UTC");
     d().setBool(K::useCustom, true);
     d().setString(K::custom, "HH:mm");
-    const platform::DateFormatter formatter = ClockFormat::make();
+    const platform::DateFormatter formatter = ClockFormat::make(fake.sources());
 
     // Read at every call: a new label shows without a new formatter.
     const std::vector<LabelCase> cases{
@@ -265,12 +269,13 @@ TEST_F(ClockFormatTest, LabelIsTrimmedButTheFormattedTextNever)
     };
     for (const LabelCase& c : cases) {
         d().setString(K::label, c.label);
-        EXPECT_EQ(ClockFormat::text(Instant{kAfternoon}, formatter), c.text) << c.label;
+        EXPECT_EQ(ClockFormat::text(fake.sources(), Instant{kAfternoon}, formatter), c.text) << c.label;
     }
 
     d().setString(K::custom, " HH:mm ");
     d().setString(K::label, " 东京 ");
-    EXPECT_EQ(ClockFormat::text(Instant{kAfternoon}, ClockFormat::make()), "东京  14:05 ");
+    EXPECT_EQ(
+        ClockFormat::text(fake.sources(), Instant{kAfternoon}, ClockFormat::make(fake.sources())), "东京  14:05 ");
 }
 
 TEST_F(ClockFormatTest, FullDateUsesTheZoneGivenAndOnlyTheLocaleSetting)
@@ -279,7 +284,7 @@ TEST_F(ClockFormatTest, FullDateUsesTheZoneGivenAndOnlyTheLocaleSetting)
     for (const std::string locale : {"zh_CN", "en_US", "ja_JP"}) {
         d().setString(K::locale, locale);
         const platform::TimeZone newYork = *platform::TimeZone::named("America/New_York");
-        const std::string plain = ClockFormat::fullDate(Instant{kAfternoon}, newYork);
+        const std::string plain = ClockFormat::fullDate(fake.sources(), Instant{kAfternoon}, newYork);
         EXPECT_EQ(plain, icu_reference::fullDateMediumTime(locale, "America/New_York", kAfternoon));
 
         d().setBool(K::useCustom, true);
@@ -289,7 +294,7 @@ TEST_F(ClockFormatTest, FullDateUsesTheZoneGivenAndOnlyTheLocaleSetting)
         d().setBool(K::seconds, false);
         d().setInteger(K::weekday, 0);
         d().setInteger(K::date, 0);
-        EXPECT_EQ(ClockFormat::fullDate(Instant{kAfternoon}, newYork), plain);
+        EXPECT_EQ(ClockFormat::fullDate(fake.sources(), Instant{kAfternoon}, newYork), plain);
         d().setBool(K::useCustom, false);
     }
 }

@@ -35,7 +35,7 @@ TEST(SettingsKeys, KeyStringsAsStored)
 TEST(SettingsKeys, FirstLaunchReadsEveryDefaultWithItsType)
 {
     testing::FakePlatform fake;
-    registerDefaults();
+    registerDefaults(fake.store);
     const platform::PreferencesStore& d = fake.store;
 
     const std::vector<std::pair<std::string_view, PreferenceValue>> expected{
@@ -65,21 +65,16 @@ TEST(SettingsKeys, StoredZeroWeekdaySurvivesARestart)
 {
     testing::TempFolder folder;
     const std::string path = folder.file("preferences.json");
-    const auto launch = [&](const std::function<void()>& whileRunning) {
-        testing::FakePlatform fake;
-        platform::PreferencesStore store(fake.defaultCenter, std::make_unique<platform::qt::JsonPreferencesFile>(path));
-        platform::Services services = platform::services();
-        services.defaults = &store;
-        const platform::Services previous = platform::install(services);
-        registerDefaults();
-        whileRunning();
-        platform::install(previous);
+    const auto launch = [&](const std::function<void(platform::PreferencesStore&)>& whileRunning) {
+        platform::PreferencesStore store(std::make_unique<platform::qt::JsonPreferencesFile>(path));
+        registerDefaults(store);
+        whileRunning(store);
     };
 
-    launch([] { platform::defaults().setInteger(K::weekday, 0); });
-    launch([] {
-        EXPECT_EQ(platform::defaults().integerForKey(K::weekday), 0);
-        EXPECT_EQ(platform::defaults().integerForKey(K::date), 1);
+    launch([](platform::PreferencesStore& store) { store.setInteger(K::weekday, 0); });
+    launch([](platform::PreferencesStore& store) {
+        EXPECT_EQ(store.integerForKey(K::weekday), 0);
+        EXPECT_EQ(store.integerForKey(K::date), 1);
     });
 }
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "clock/zone_choice.h"
-#include "support/fake_platform.h"
+#include "platform/foundation/system_time_zone.h"
 
 namespace horalet {
 namespace {
@@ -22,7 +22,6 @@ bool listsId(const std::vector<TZItem>& items, std::string_view id)
 
 class FilteredZonesTest : public ::testing::Test {
 protected:
-    testing::FakePlatform fake;
     const std::vector<TZItem>& all = TZList::all();
 };
 
@@ -118,12 +117,13 @@ TEST_F(FilteredZonesTest, ReferencesListTheSameItemsWithoutCopyingThem)
 
 TEST(FollowSystem, OnMeansTheEmptyZoneAndOffStoresTheSystemZone)
 {
-    testing::FakePlatform fake;
-    fake.environment.setSystemZone("Europe/Berlin");
+    const platform::TimeZone berlin = *platform::TimeZone::named("Europe/Berlin");
     EXPECT_TRUE(ZoneChoice::followsSystem(""));
     EXPECT_FALSE(ZoneChoice::followsSystem("Asia/Tokyo"));
-    EXPECT_EQ(ZoneChoice::zoneWhenFollowing(false), "Europe/Berlin");
-    EXPECT_EQ(ZoneChoice::zoneWhenFollowing(true), "");
+    EXPECT_EQ(ZoneChoice::zoneWhenFollowing(false, berlin, platform::Instant{}), "Europe/Berlin");
+    EXPECT_EQ(ZoneChoice::zoneWhenFollowing(true, berlin, platform::Instant{}), "");
+    // A POSIX rule from TZ has no name the picker knows: a database zone with its time.
+    EXPECT_EQ(ZoneChoice::zoneWhenFollowing(false, *platform::zoneForTzVariable("JST-9"), platform::Instant{}), "JST");
 }
 
 } // namespace

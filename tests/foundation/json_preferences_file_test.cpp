@@ -40,12 +40,11 @@ protected:
     {
         auto file = std::make_unique<JsonPreferencesFile>(path);
         file->setBeforeRenameHook(std::move(beforeRename));
-        return std::make_unique<PreferencesStore>(center, std::move(file));
+        return std::make_unique<PreferencesStore>(std::move(file));
     }
 
     TempFolder folder;
     std::string path = folder.path() + "/horalet/preferences.json";
-    NotificationCenter center;
 };
 
 TEST_F(JsonPreferencesFileTest, PathFollowsXdgConfigHomeWhenItIsAbsolute)

@@ -27,8 +27,7 @@ private:
 
 class PreferencesStoreTest : public ::testing::Test {
 protected:
-    NotificationCenter center;
-    PreferencesStore store{center};
+    PreferencesStore store;
 };
 
 TEST_F(PreferencesStoreTest, AbsentKeysReadAsFalseZeroAndNone)
@@ -55,7 +54,7 @@ TEST_F(PreferencesStoreTest, StoredValueWinsOverRegisteredDefaultUntilDeleted)
 TEST_F(PreferencesStoreTest, RegisteredDefaultsAreNeverPersisted)
 {
     PreferenceDictionary disk;
-    PreferencesStore persisted(center, std::make_unique<MemoryPersistence>(disk));
+    PreferencesStore persisted(std::make_unique<MemoryPersistence>(disk));
     persisted.registerDefaults({{"weekday", std::int64_t{1}}, {"bold", false}});
     persisted.setBool("showYear", true);
 
@@ -66,7 +65,7 @@ TEST_F(PreferencesStoreTest, RegisteredDefaultsAreNeverPersisted)
 TEST_F(PreferencesStoreTest, EveryWritePostsTheChangeAfterTheValueIsStored)
 {
     std::vector<std::int64_t> seen;
-    center.addObserver(notifications::preferencesDidChange, [&] { seen.push_back(store.integerForKey("date")); });
+    const Connection watching = store.didChange.connect([&] { seen.push_back(store.integerForKey("date")); });
 
     store.setInteger("date", 2);
     store.setString("prefixLabel", "东京");
@@ -79,9 +78,9 @@ TEST_F(PreferencesStoreTest, EveryWritePostsTheChangeAfterTheValueIsStored)
 TEST_F(PreferencesStoreTest, ReloadPostsOnlyWhenTheFileChanged)
 {
     PreferenceDictionary disk{{"weekday", std::int64_t{2}}};
-    PreferencesStore persisted(center, std::make_unique<MemoryPersistence>(disk));
+    PreferencesStore persisted(std::make_unique<MemoryPersistence>(disk));
     int posts = 0;
-    center.addObserver(notifications::preferencesDidChange, [&] { ++posts; });
+    const Connection watching = persisted.didChange.connect([&] { ++posts; });
 
     persisted.reload();
     EXPECT_EQ(posts, 0);

@@ -167,8 +167,8 @@ TEST(PreferenceBindingTest, ReadsStoredThenRegisteredThenFallbackAndWritesAtOnce
 {
     testing::FakePlatform platform;
     int posts = 0;
-    platform.defaultCenter.addObserver(notifications::preferencesDidChange, [&] { ++posts; });
-    const PreferenceBinding<std::int64_t> count("count", 5);
+    const Connection watching = platform.store.didChange.connect([&] { ++posts; });
+    const PreferenceBinding<std::int64_t> count(platform.store, "count", 5);
 
     EXPECT_EQ(count.get(), 5);
     platform.store.registerDefaults({{"count", std::int64_t{7}}});
@@ -184,33 +184,27 @@ TEST(PreferenceBindingTest, ReadsStoredThenRegisteredThenFallbackAndWritesAtOnce
 
 class SearchView final : public View {
 public:
+    explicit SearchView(PreferencesStore& store) { forward(store.didChange); }
     State<std::string> text{*this, ""};
     Node body() const override { return textField("t", text); }
 };
 
-TEST(ViewTest, ChangesAskForOneRedrawOnTheMainQueueAfterTheValueIsInPlace)
+TEST(ViewTest, StateAndForwardedChangesAreToldBeforeTheValueIsInPlace)
 {
     testing::FakePlatform platform;
-    SearchView view;
+    SearchView view(platform.store);
     std::vector<std::string> seen;
-    View::Subscription subscription = view.observe([&] { seen.push_back(view.text.get()); });
+    Connection watching = view.willChange().connect([&] { seen.push_back(view.text.get()); });
 
     view.body().edit("a");
     view.body().edit("ab");
     platform.store.setBool("other", true);
-    EXPECT_TRUE(seen.empty());
-    platform.mainQueue.drain();
-    EXPECT_EQ(seen, std::vector<std::string>{"ab"});
+    EXPECT_EQ(seen, (std::vector<std::string>{"", "a", "ab"}));
 
-    platform.store.setBool("other", false);
-    platform.mainQueue.drain();
-    EXPECT_EQ(seen.size(), 2U);
-
-    subscription.reset();
+    watching.disconnect();
     view.body().edit("abc");
-    platform.store.setBool("other", true);
-    platform.mainQueue.drain();
-    EXPECT_EQ(seen.size(), 2U);
+    platform.store.setBool("other", false);
+    EXPECT_EQ(seen.size(), 3U);
     EXPECT_EQ(view.text.get(), "abc");
 }
 
@@ -219,7 +213,7 @@ TEST(ViewTest, ADescriptionStaysUsableAfterItsViewIsGone)
     testing::FakePlatform platform;
     std::optional<Node> kept;
     {
-        SearchView view;
+        SearchView view(platform.store);
         kept = view.body();
     }
     kept->edit("late");

@@ -5,24 +5,20 @@
 #include <memory>
 #include <string_view>
 
-#include "platform/foundation/notification_center.h"
 #include "platform/ui/node.h"
 #include "settings/form_reading.h"
 #include "settings/settings_view.h"
+#include "support/fake_application.h"
 #include "support/fake_platform.h"
+#include "support/fake_updater.h"
 #include "updates/app_updates.h"
 
 namespace horalet::testing {
 
 // A settings form over fake platform services and an update model of its
-// own, counting the store's change notifications.
+// own on a scripted updater, counting the store's change notifications.
 class SettingsFormTest : public ::testing::Test {
 protected:
-    SettingsFormTest()
-    {
-        platform.defaultCenter.addObserver(platform::notifications::preferencesDidChange, [this] { ++writes; });
-    }
-
     // The control known by `label` in `root`; fails the test when absent.
     static const platform::ui::Node& control(const platform::ui::Node& root, std::string_view label)
     {
@@ -42,9 +38,13 @@ protected:
     }
 
     FakePlatform platform;
-    std::shared_ptr<AppUpdates> model = AppUpdates::make();
-    SettingsView view{model};
+    FakeUpdaterControllerFactory factory;
+    FakeApplication application;
+    std::unique_ptr<AppUpdates> model
+        = std::make_unique<AppUpdates>(AppUpdates::Parts{factory, platform.store, platform.mainQueue, application});
+    SettingsView view{{platform.store, platform.environment, platform.clock, *model}};
     int writes = 0;
+    platform::Connection countingWrites = platform.store.didChange.connect([this] { ++writes; });
 };
 
 } // namespace horalet::testing

@@ -48,7 +48,6 @@ TEST_F(SettingsFormTest, UnregisteredStoreShowsTheFallbacksAndNothingIsWritten)
     const Node root = view.body();
     const Node& preview = root.children()[0].children()[0];
     EXPECT_TRUE(preview.timelineEntry(platform.clock.now().advanced(1.0)).has_value());
-    const platform::ui::View::Subscription observing = view.observe([] {});
     platform.mainQueue.drain();
 
     EXPECT_EQ(chosenText(control(root, "星期")), "简写（周四）");
@@ -69,7 +68,7 @@ TEST_F(SettingsFormTest, UnregisteredStoreShowsTheFallbacksAndNothingIsWritten)
 
 TEST_F(SettingsFormTest, StoredAndRegisteredValuesComeBeforeTheFallbacks)
 {
-    registerDefaults();
+    registerDefaults(platform.store);
     platform.store.registerDefaults({{std::string(K::weekday), std::int64_t{2}}});
     platform.store.setBool(K::use24, false);
     const Node root = view.body();
@@ -182,7 +181,7 @@ TEST_F(SettingsFormTest, CustomFormatDisablesDisplayAndShowsFieldAndHelpUntilAQu
         EXPECT_EQ(help.style().font, Font::caption());
         EXPECT_EQ(help.style().foreground, platform::ui::Foreground::secondary);
         EXPECT_EQ(labelOf(custom.children()[0].children()[0].children()[0]),
-            ClockFormat::text(platform.clock.now(), ClockFormat::make()));
+            ClockFormat::text(platform.sources(), platform.clock.now(), ClockFormat::make(platform.sources())));
 
         control(custom, preset).press();
         const Node after = view.body();
@@ -217,7 +216,7 @@ TEST_F(SettingsFormTest, QuickStylesWriteExactlyTheirKeysInOrder)
     bool recording = false;
     platform::PreferenceDictionary last;
     std::vector<std::pair<std::string, PreferenceValue>> seen;
-    platform.defaultCenter.addObserver(platform::notifications::preferencesDidChange, [&] {
+    const platform::Connection watching = platform.store.didChange.connect([&] {
         if (!recording) {
             return;
         }
@@ -304,10 +303,12 @@ TEST_F(SettingsFormTest, PreviewIsTheStatusTextForEachEntry)
         ASSERT_TRUE(entry);
         const auto* text = entry->as<platform::ui::Text>();
         ASSERT_NE(text, nullptr);
-        const std::string expected = ClockFormat::text(later, ClockFormat::make());
+        const std::string expected
+            = ClockFormat::text(platform.sources(), later, ClockFormat::make(platform.sources()));
         EXPECT_EQ(text->content, platform::ui::Label::verbatim(expected));
         EXPECT_TRUE(expected.starts_with("东京 "));
-        EXPECT_EQ(labelOf(timeline.children()[0]), ClockFormat::text(platform.clock.now(), ClockFormat::make()));
+        EXPECT_EQ(labelOf(timeline.children()[0]),
+            ClockFormat::text(platform.sources(), platform.clock.now(), ClockFormat::make(platform.sources())));
 
         const auto weight = bold ? Font::Weight::semibold : Font::Weight::regular;
         EXPECT_EQ(entry->style().font, Font::system(15.0, weight).monospacedDigit());

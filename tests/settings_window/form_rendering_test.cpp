@@ -16,7 +16,6 @@
 
 #include "clock/clock_format.h"
 #include "clock/settings_keys.h"
-#include "platform/foundation/notification_center.h"
 #include "platform/qt/settings_window/qt_fonts.h"
 #include "platform/qt/settings_window/timeline_widget.h"
 #include "settings_window/settings_window_rig.h"
@@ -34,12 +33,16 @@ class FormRenderingTest : public ::testing::Test {
 protected:
     FormRenderingTest()
     {
-        rig.platform.defaultCenter.addObserver(platform::notifications::preferencesDidChange, [this] { ++writes; });
+        countingWrites = rig.platform.store.didChange.connect([this] { ++writes; });
         rig.open();
     }
 
     // The clock text the status item shows now.
-    std::string title() const { return ClockFormat::text(rig.platform.clock.now(), ClockFormat::make()); }
+    std::string title()
+    {
+        return ClockFormat::text(
+            rig.platform.sources(), rig.platform.clock.now(), ClockFormat::make(rig.platform.sources()));
+    }
     std::optional<PreferenceValue> stored(std::string_view key) const
     {
         const platform::PreferenceDictionary values = rig.platform.store.storedValues();
@@ -51,6 +54,7 @@ protected:
 
     SettingsWindowRig rig;
     int writes = 0;
+    platform::Connection countingWrites;
 };
 
 TEST_F(FormRenderingTest, EachKindOfControlWritesItsKeyAtOnceAndTheTitleFollows)
@@ -96,7 +100,9 @@ TEST_F(FormRenderingTest, EachKindOfControlWritesItsKeyAtOnceAndTheTitleFollows)
         c.operate(fresh);
         // Written before any redraw or queued block has run.
         EXPECT_EQ(fresh.platform.store.objectForKey(c.key), c.value);
-        EXPECT_THAT(ClockFormat::text(fresh.platform.clock.now(), ClockFormat::make()), HasSubstr(c.inTitle));
+        EXPECT_THAT(ClockFormat::text(fresh.platform.sources(), fresh.platform.clock.now(),
+                        ClockFormat::make(fresh.platform.sources())),
+            HasSubstr(c.inTitle));
         fresh.settle();
         EXPECT_EQ(fresh.platform.store.objectForKey(c.key), c.value);
     }

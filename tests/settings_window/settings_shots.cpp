@@ -80,7 +80,6 @@ int main(int argc, char** argv)
             [](SettingsWindowRig& rig) { return rig.control<QComboBox>("时区"); }},
         {"update-ready.png",
             [](SettingsWindowRig& rig) {
-                rig.bundle.values["CFBundleShortVersionString"] = std::string("1.1.0");
                 rig.model->start();
                 rig.settle();
                 rig.factory.updater.stageUpdate("1.2.0", [] {});

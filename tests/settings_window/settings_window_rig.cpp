@@ -10,12 +10,7 @@ namespace horalet::testing {
 
 SettingsWindowServices::SettingsWindowServices()
 {
-    platform::Services services = platform::services();
-    services.updaterFactory = &factory;
-    services.shell.application = &application;
-    services.bundle = &bundle;
-    platform::install(services);
-    registerDefaults();
+    registerDefaults(platform.store);
 }
 
 SettingsWindowRig::SettingsWindowRig()
@@ -34,8 +29,6 @@ void SettingsWindowRig::open()
     if (!window) {
         window = windows->windowWithContent(view);
         window->setTitle("Horalet 设置");
-        window->setStyleMask(platform::shell::windowStyle::titled | platform::shell::windowStyle::closable);
-        window->setReleasedWhenClosed(false);
         window->center();
     }
     window->makeKeyAndOrderFront();

@@ -9,24 +9,21 @@
 #include "platform/shell/window.h"
 #include "settings/settings_view.h"
 #include "support/fake_application.h"
-#include "support/fake_bundle_info.h"
 #include "support/fake_platform.h"
 #include "support/fake_updater.h"
 #include "updates/app_updates.h"
 
 namespace horalet::testing {
 
-// Fake platform services installed for the life of the object, with a
-// scripted updater and the clock's defaults registered: a fixed clock, an
-// in-memory store and a main queue drained by hand. The updater's fakes
-// come first, so they outlive the update model, whose controller refers
-// to the updater to the end.
+// Fake platform services with a scripted updater and the clock's defaults
+// registered: a fixed clock, an in-memory store and a main queue drained by
+// hand. The updater's fakes come first, so they outlive the update model,
+// whose controller refers to the updater to the end.
 struct SettingsWindowServices {
     SettingsWindowServices();
 
     FakeUpdaterControllerFactory factory;
     FakeApplication application;
-    FakeBundleInfo bundle;
     FakePlatform platform;
 };
 
@@ -57,8 +54,10 @@ public:
     // The push button with this title; none when absent.
     QPushButton* button(const QString& title) const;
 
-    std::shared_ptr<AppUpdates> model = AppUpdates::make();
-    std::shared_ptr<SettingsView> view = std::make_shared<SettingsView>(model);
+    std::unique_ptr<AppUpdates> model
+        = std::make_unique<AppUpdates>(AppUpdates::Parts{factory, platform.store, platform.mainQueue, application});
+    std::shared_ptr<SettingsView> view = std::make_shared<SettingsView>(
+        SettingsView::Parts{platform.store, platform.environment, platform.clock, *model});
     std::unique_ptr<platform::shell::Windows> windows;
     std::unique_ptr<platform::shell::Window> window;
 };

@@ -84,23 +84,21 @@ TEST_F(SettingsWindowTest, ClosingHidesAndReopeningShowsTheSameWindowAsItWasLeft
     EXPECT_EQ(rig.view->query.get(), "tok");
 }
 
-TEST(SettingsWindowContract, ReleasedWhenClosedIsGoneAfterClosingAndEmptyContentIsAWindow)
+TEST(SettingsWindowContract, EmptyContentIsAWindowThatClosingOnlyHides)
 {
-    SettingsWindowServices services;
     const auto windows = platform::qt::makeSettingsWindows();
     const auto window = windows->windowWithContent(nullptr);
     auto& qtWindow = dynamic_cast<platform::qt::QtSettingsWindow&>(*window);
-    window->setReleasedWhenClosed(true);
     window->makeKeyAndOrderFront();
-    ASSERT_NE(qtWindow.widget(), nullptr);
     EXPECT_TRUE(qtWindow.widget()->isVisible());
 
     qtWindow.widget()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(qtWindow.widget(), nullptr);
+    EXPECT_FALSE(qtWindow.widget()->isVisible());
     window->setTitle("after");
     window->center();
     window->makeKeyAndOrderFront();
+    EXPECT_TRUE(qtWindow.widget()->isVisible());
 }
 
 } // namespace

@@ -17,15 +17,15 @@ TEST(XdgLoginItems, RegisteringWritesAnEntryThatStartsThisProgramAndUnregisterin
     platform::os::XdgLoginItems items(entry, "/opt/horalet/bin/horalet");
     EXPECT_EQ(items.status(), LoginItemStatus::notRegistered);
 
-    EXPECT_FALSE(items.registerItem().has_value());
+    EXPECT_TRUE(items.registerItem().ok());
     EXPECT_EQ(items.status(), LoginItemStatus::enabled);
     const std::string text = fileContents(entry);
     EXPECT_NE(text.find("[Desktop Entry]\nType=Application\n"), std::string::npos);
     EXPECT_NE(text.find("\nExec=\"/opt/horalet/bin/horalet\"\n"), std::string::npos);
 
-    EXPECT_FALSE(items.unregisterItem().has_value());
+    EXPECT_TRUE(items.unregisterItem().ok());
     EXPECT_EQ(items.status(), LoginItemStatus::notRegistered);
-    EXPECT_FALSE(items.unregisterItem().has_value()) << "nothing to remove is no failure";
+    EXPECT_TRUE(items.unregisterItem().ok()) << "nothing to remove is no failure";
 }
 
 TEST(XdgLoginItems, AnEntryTheUserTurnedOffIsNotEnabledAndRegisteringTurnsItOn)
@@ -45,7 +45,7 @@ TEST(XdgLoginItems, AnEntryTheUserTurnedOffIsNotEnabledAndRegisteringTurnsItOn)
         writeFile(folder.file("horalet.desktop"), c.text);
         platform::os::XdgLoginItems items(folder.file("horalet.desktop"), "/usr/bin/horalet");
         EXPECT_EQ(items.status(), c.status);
-        EXPECT_FALSE(items.registerItem().has_value());
+        EXPECT_TRUE(items.registerItem().ok());
         EXPECT_EQ(items.status(), LoginItemStatus::enabled);
     }
 }
@@ -55,15 +55,14 @@ TEST(XdgLoginItems, AFolderThatCannotBeMadeFailsWithAClearDescriptionAndWritesNo
     TempFolder folder;
     writeFile(folder.file("config"), "a file where the folder should be");
     platform::os::XdgLoginItems items(folder.file("config/autostart/horalet.desktop"), "/usr/bin/horalet");
-    const auto error = items.registerItem();
-    ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(
-        error->localizedDescription.rfind("无法创建自启动文件夹 " + folder.file("config/autostart") + "（", 0), 0U)
-        << error->localizedDescription;
+    const auto registered = items.registerItem();
+    ASSERT_FALSE(registered.ok());
+    EXPECT_EQ(registered.error().userMessage, "无法创建自启动文件夹 " + folder.file("config/autostart"));
+    EXPECT_FALSE(registered.error().detail.empty());
     EXPECT_EQ(items.status(), LoginItemStatus::notRegistered);
 
     platform::os::XdgLoginItems nowhere(folder.file("horalet.desktop"), "");
-    ASSERT_TRUE(nowhere.registerItem().has_value()) << "without knowing where the program is, no entry";
+    ASSERT_FALSE(nowhere.registerItem().ok()) << "without knowing where the program is, no entry";
 }
 
 TEST(AutostartEntry, QuotesTheProgramPathAsTheDesktopEntryFormatAsks)

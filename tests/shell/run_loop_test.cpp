@@ -18,7 +18,6 @@ namespace horalet::testing {
 namespace {
 
 using platform::Instant;
-using namespace std::chrono_literals;
 
 // The system clock, shifted: a clock that runs behind the time the event
 // loop's timers go by, as after a small step of the wall clock.
@@ -35,20 +34,23 @@ private:
     double shift_;
 };
 
-// Records when, by its clock, each fire came, and what the fire date was.
-class FireLog final : public platform::shell::ActionTarget {
+// Records when, by its clock, each fire came.
+class FireLog final {
 public:
-    FireLog(const platform::Clock& clock)
+    explicit FireLog(const platform::Clock& clock)
         : clock_(clock)
     {
     }
-    bool perform(std::string_view) override
+    void fired()
     {
         firedAt.push_back(clock_.now());
         if (onFire) {
             onFire();
         }
-        return true;
+    }
+    platform::shell::Timer::Action action()
+    {
+        return [this] { fired(); };
     }
     std::vector<Instant> firedAt;
     std::function<void()> onFire;
@@ -60,7 +62,7 @@ private:
 std::shared_ptr<platform::shell::Timer> repeatingTimer(
     const platform::Clock& clock, FireLog& log, double firstIn, double interval)
 {
-    return std::make_shared<platform::shell::Timer>(clock.now().advanced(firstIn), interval, &log, "tick", true);
+    return std::make_shared<platform::shell::Timer>(clock.now().advanced(firstIn), interval, log.action());
 }
 
 TEST(QtRunLoop, FiresNeverEarlyAndKeepsTheScheduleOfTheFirstFireDate)
@@ -74,7 +76,7 @@ TEST(QtRunLoop, FiresNeverEarlyAndKeepsTheScheduleOfTheFirstFireDate)
         platform::qt::QtRunLoop loop(clock);
         const auto timer = repeatingTimer(clock, log, 0.05, 0.1);
         const Instant first = timer->fireDate();
-        loop.addTimer(timer, platform::shell::RunLoopMode::common);
+        loop.addTimer(timer);
 
         ASSERT_TRUE(spinUntil([&] { return log.firedAt.size() >= 4; }));
         timer->invalidate();
@@ -89,16 +91,18 @@ TEST(QtRunLoop, FiresNeverEarlyAndKeepsTheScheduleOfTheFirstFireDate)
 TEST(QtRunLoop, AnInvalidatedTimerNeverFiresAndARestartLeavesOneScheduled)
 {
     const platform::SystemClock clock;
-    FireLog log(clock);
+    FireLog stoppedLog(clock);
+    FireLog restartedLog(clock);
     platform::qt::QtRunLoop loop(clock);
-    const auto stopped = repeatingTimer(clock, log, 0.02, 0.02);
-    loop.addTimer(stopped, platform::shell::RunLoopMode::common);
+    const auto stopped = repeatingTimer(clock, stoppedLog, 0.02, 0.02);
+    loop.addTimer(stopped);
     stopped->invalidate();
-    const auto restarted = repeatingTimer(clock, log, 0.2, 1.0);
-    loop.addTimer(restarted, platform::shell::RunLoopMode::common);
+    const auto restarted = repeatingTimer(clock, restartedLog, 0.1, 1.0);
+    loop.addTimer(restarted);
 
-    spinFor(100ms);
-    EXPECT_TRUE(log.firedAt.empty());
+    // The restarted timer's first fire comes after several of the stopped one's dates.
+    ASSERT_TRUE(spinUntil([&] { return !restartedLog.firedAt.empty(); }));
+    EXPECT_TRUE(stoppedLog.firedAt.empty());
     EXPECT_EQ(loop.scheduledCount(), 1U);
 }
 
@@ -107,7 +111,7 @@ TEST(QtRunLoop, ATimerFiresInsideANestedLoopAsWhileAMenuIsOpen)
     const platform::SystemClock clock;
     FireLog log(clock);
     platform::qt::QtRunLoop loop(clock);
-    loop.addTimer(repeatingTimer(clock, log, 0.02, 0.02), platform::shell::RunLoopMode::common);
+    loop.addTimer(repeatingTimer(clock, log, 0.02, 0.02));
     QEventLoop nested;
     log.onFire = [&] {
         if (log.firedAt.size() == 3) {
@@ -122,15 +126,18 @@ TEST(QtRunLoop, ATimerFiresInsideANestedLoopAsWhileAMenuIsOpen)
 TEST(QtRunLoop, AOneShotTimerFiresOnceAndTheHookRunsAfterIt)
 {
     const platform::SystemClock clock;
-    FireLog log(clock);
+    FireLog once(clock);
+    FireLog later(clock);
     platform::qt::QtRunLoop loop(clock);
-    int hooks = 0;
-    loop.setAfterFire([&] { ++hooks; });
-    loop.addTimer(std::make_shared<platform::shell::Timer>(clock.now().advanced(0.01), 0.01, &log, "tick", false),
-        platform::shell::RunLoopMode::defaultMode);
-    spinFor(100ms);
-    EXPECT_EQ(log.firedAt.size(), 1U);
-    EXPECT_EQ(hooks, 1);
+    std::vector<std::size_t> firesSeenByHook;
+    loop.setAfterFire([&] { firesSeenByHook.push_back(once.firedAt.size() + later.firedAt.size()); });
+    loop.addTimer(std::make_shared<platform::shell::Timer>(clock.now().advanced(0.01), 0.01, once.action(), false));
+    // A second timer, due after several of the first one's intervals, proves
+    // that the first had every chance to fire again.
+    loop.addTimer(std::make_shared<platform::shell::Timer>(clock.now().advanced(0.08), 0.01, later.action(), false));
+    ASSERT_TRUE(spinUntil([&] { return !later.firedAt.empty(); }));
+    EXPECT_EQ(once.firedAt.size(), 1U);
+    EXPECT_EQ(firesSeenByHook, (std::vector<std::size_t>{1, 2}));
 }
 
 TEST(QtMainQueue, RunsBlocksOnTheMainThreadInSubmissionOrder)
@@ -171,7 +178,7 @@ public:
     {
         ++launches;
         insideLoop = QCoreApplication::instance()->thread()->loopLevel() > 0;
-        QTimer::singleShot(20, [this] { application_.perform("terminate:"); });
+        QTimer::singleShot(20, [this] { application_.terminate(); });
     }
     int launches = 0;
     bool insideLoop = false;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <functional>
-#include <optional>
 
 #include "platform/shell/application.h"
 
@@ -13,13 +12,11 @@ namespace horalet::testing {
 class FakeApplication final : public platform::shell::Application {
 public:
     void setDelegate(platform::shell::ApplicationDelegate* delegate) override { delegate_ = delegate; }
-    void setActivationPolicy(platform::shell::ActivationPolicy policy) override { policy_ = policy; }
     int run() override;
     void activateIgnoringOtherApps() override { ++activations_; }
     void terminate() override { ++terminations_; }
 
     platform::shell::ApplicationDelegate* delegate() const { return delegate_; }
-    std::optional<platform::shell::ActivationPolicy> activationPolicy() const { return policy_; }
     int runs() const { return runs_; }
     int activations() const { return activations_; }
     int terminations() const { return terminations_; }
@@ -28,7 +25,6 @@ public:
 
 private:
     platform::shell::ApplicationDelegate* delegate_ = nullptr;
-    std::optional<platform::shell::ActivationPolicy> policy_;
     int runs_ = 0;
     int activations_ = 0;
     int terminations_ = 0;

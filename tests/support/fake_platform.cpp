@@ -52,21 +52,4 @@ platform::Locale FakeEnvironment::currentLocale()
     return platform::Locale::withIdentifier(localeId_);
 }
 
-FakePlatform::FakePlatform()
-{
-    platform::Services services;
-    services.clock = &clock;
-    services.defaults = &store;
-    services.defaultCenter = &defaultCenter;
-    services.workspaceCenter = &workspaceCenter;
-    services.mainQueue = &mainQueue;
-    services.environment = &environment;
-    previous_ = platform::install(services);
-}
-
-FakePlatform::~FakePlatform()
-{
-    platform::install(previous_);
-}
-
 } // namespace horalet::testing

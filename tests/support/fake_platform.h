@@ -6,12 +6,11 @@
 #include <string>
 #include <thread>
 
+#include "clock/clock_format.h"
 #include "platform/foundation/clock.h"
 #include "platform/foundation/main_queue.h"
-#include "platform/foundation/notification_center.h"
 #include "platform/foundation/preferences_store.h"
 #include "platform/foundation/system_environment.h"
-#include "platform/platform.h"
 
 namespace horalet::testing {
 
@@ -59,25 +58,15 @@ private:
     int resets_ = 0;
 };
 
-// Every platform service replaced by a fake and installed for the life of
-// the object: a fixed clock, an in-memory store, fresh notification centres,
-// a manual main queue, a chosen zone and locale.
-class FakePlatform {
-public:
-    FakePlatform();
-    FakePlatform(const FakePlatform&) = delete;
-    FakePlatform& operator=(const FakePlatform&) = delete;
-    ~FakePlatform();
-
+// The foundation's parts as fakes, to hand to what a test builds: a fixed
+// clock, an in-memory store, a manual main queue, a chosen zone and locale.
+struct FakePlatform {
     FakeClock clock;
-    platform::NotificationCenter defaultCenter;
-    platform::NotificationCenter workspaceCenter;
-    platform::PreferencesStore store{defaultCenter};
+    platform::PreferencesStore store;
     ManualMainQueue mainQueue;
     FakeEnvironment environment;
 
-private:
-    platform::Services previous_;
+    ClockSources sources() { return ClockSources{store, environment}; }
 };
 
 } // namespace horalet::testing

@@ -60,9 +60,9 @@ FakeRunLoop::FakeRunLoop(FakeClock& clock, ShellLog& log)
 {
 }
 
-void FakeRunLoop::addTimer(std::shared_ptr<shell::Timer> timer, shell::RunLoopMode mode)
+void FakeRunLoop::addTimer(std::shared_ptr<shell::Timer> timer)
 {
-    added_.push_back(Added{timer, mode});
+    added_.push_back(timer);
     scheduled_.push_back(std::move(timer));
     log_.emplace_back("timer");
 }
@@ -100,8 +100,6 @@ public:
     }
 
     void setTitle(const std::string& title) override { record_->title = title; }
-    void setStyleMask(unsigned mask) override { record_->styleMask = mask; }
-    void setReleasedWhenClosed(bool released) override { record_->releasedWhenClosed = released; }
     void center() override { ++record_->centerings; }
     void makeKeyAndOrderFront() override { ++record_->frontings; }
 
@@ -136,24 +134,25 @@ void FakeAlerts::runModal(const shell::Alert& alert)
     log_.emplace_back("alert");
 }
 
-std::optional<shell::LoginItemError> FakeLoginItems::registerItem()
+platform::Result<void> FakeLoginItems::registerItem()
 {
     return change("register", registerFailure, shell::LoginItemStatus::enabled);
 }
 
-std::optional<shell::LoginItemError> FakeLoginItems::unregisterItem()
+platform::Result<void> FakeLoginItems::unregisterItem()
 {
     return change("unregister", unregisterFailure, shell::LoginItemStatus::notRegistered);
 }
 
-std::optional<shell::LoginItemError> FakeLoginItems::change(
-    const char* call, const std::optional<shell::LoginItemError>& failure, shell::LoginItemStatus after)
+platform::Result<void> FakeLoginItems::change(
+    const char* call, const std::optional<platform::Error>& failure, shell::LoginItemStatus after)
 {
     calls.emplace_back(call);
-    if (!failure) {
-        currentStatus = after;
+    if (failure) {
+        return *failure;
     }
-    return failure;
+    currentStatus = after;
+    return {};
 }
 
 FakeShell::FakeShell(FakeClock& clock)
@@ -162,25 +161,11 @@ FakeShell::FakeShell(FakeClock& clock)
     , windows(log)
     , alerts(log)
 {
-    platform::Services services = platform::services();
-    previous_ = services.shell;
-    services.shell = shell::ShellServices{
-        .application = &application,
-        .statusBar = &statusBar,
-        .mainRunLoop = &runLoop,
-        .fonts = &fonts,
-        .windows = &windows,
-        .alerts = &alerts,
-        .loginItems = &loginItems,
-    };
-    platform::install(services);
 }
 
-FakeShell::~FakeShell()
+shell::ShellServices FakeShell::services()
 {
-    platform::Services services = platform::services();
-    services.shell = previous_;
-    platform::install(services);
+    return shell::ShellServices{application, statusBar, runLoop, fonts, windows, alerts, loginItems, systemEvents};
 }
 
 FakeStatusItem& FakeShell::item() const

@@ -9,8 +9,9 @@
 #include "platform/shell/alert.h"
 #include "platform/shell/font.h"
 #include "platform/shell/login_item.h"
-#include "platform/shell/shell.h"
+#include "platform/shell/shell_services.h"
 #include "platform/shell/status_bar.h"
+#include "platform/shell/system_events.h"
 #include "platform/shell/timer.h"
 #include "platform/shell/window.h"
 #include "support/fake_application.h"
@@ -99,30 +100,25 @@ struct TimerFire {
 
 // A main run loop on the virtual clock. Time passes only through advance
 // and advanceTo, which fire every due timer in order of its fire date, each
-// `lateness` seconds after that date (the shell may be late within a timer's
-// tolerance), and move the clock along.
+// `lateness` seconds after that date (a busy shell fires late), and move the
+// clock along.
 class FakeRunLoop final : public platform::shell::RunLoop {
 public:
     FakeRunLoop(FakeClock& clock, ShellLog& log);
 
-    struct Added {
-        std::shared_ptr<platform::shell::Timer> timer;
-        platform::shell::RunLoopMode mode;
-    };
-
-    void addTimer(std::shared_ptr<platform::shell::Timer> timer, platform::shell::RunLoopMode mode) override;
+    void addTimer(std::shared_ptr<platform::shell::Timer> timer) override;
 
     void advanceTo(platform::Instant target);
     void advance(double seconds);
 
     double lateness = 0.0;
-    const std::vector<Added>& added() const { return added_; }
+    const std::vector<std::shared_ptr<platform::shell::Timer>>& added() const { return added_; }
     const std::vector<TimerFire>& fires() const { return fires_; }
 
 private:
     FakeClock& clock_;
     ShellLog& log_;
-    std::vector<Added> added_;
+    std::vector<std::shared_ptr<platform::shell::Timer>> added_;
     std::vector<std::shared_ptr<platform::shell::Timer>> scheduled_;
     std::vector<TimerFire> fires_;
 };
@@ -131,8 +127,6 @@ private:
 struct WindowRecord {
     std::shared_ptr<platform::ui::View> content;
     std::string title;
-    std::optional<unsigned> styleMask;
-    std::optional<bool> releasedWhenClosed;
     int centerings = 0;
     int frontings = 0;
 };
@@ -168,29 +162,29 @@ private:
 class FakeLoginItems final : public platform::shell::LoginItemService {
 public:
     platform::shell::LoginItemStatus status() const override { return currentStatus; }
-    std::optional<platform::shell::LoginItemError> registerItem() override;
-    std::optional<platform::shell::LoginItemError> unregisterItem() override;
+    platform::Result<void> registerItem() override;
+    platform::Result<void> unregisterItem() override;
 
     platform::shell::LoginItemStatus currentStatus = platform::shell::LoginItemStatus::notRegistered;
-    std::optional<platform::shell::LoginItemError> registerFailure;
-    std::optional<platform::shell::LoginItemError> unregisterFailure;
+    std::optional<platform::Error> registerFailure;
+    std::optional<platform::Error> unregisterFailure;
     // "register" and "unregister", in the order they were asked for.
     std::vector<std::string> calls;
 
 private:
-    std::optional<platform::shell::LoginItemError> change(const char* call,
-        const std::optional<platform::shell::LoginItemError>& failure, platform::shell::LoginItemStatus after);
+    platform::Result<void> change(
+        const char* call, const std::optional<platform::Error>& failure, platform::shell::LoginItemStatus after);
 };
 
 // Every desktop-shell service replaced by a recording fake on the given
-// virtual clock, installed for the life of the object (the other platform
-// services stay as they are).
+// virtual clock, with the system's events for the test to tell.
 class FakeShell {
 public:
     explicit FakeShell(FakeClock& clock);
     FakeShell(const FakeShell&) = delete;
     FakeShell& operator=(const FakeShell&) = delete;
-    ~FakeShell();
+
+    platform::shell::ShellServices services();
 
     ShellLog log;
     FakeApplication application;
@@ -200,13 +194,11 @@ public:
     FakeWindows windows;
     FakeAlerts alerts;
     FakeLoginItems loginItems;
+    platform::shell::SystemEvents systemEvents;
 
     // The last status item made, with its recording button.
     FakeStatusItem& item() const;
     FakeStatusBarButton& button() const;
-
-private:
-    platform::shell::ShellServices previous_;
 };
 
 } // namespace horalet::testing

@@ -36,17 +36,17 @@ void FakeUpdater::setAutomaticallyDownloadsUpdates(bool on)
     automaticDownloads.set(on);
 }
 
-platform::ObservationToken FakeUpdater::observeCanCheckForUpdates(std::function<void()> handler)
+platform::Connection FakeUpdater::observeCanCheckForUpdates(std::function<void()> handler)
 {
     return canCheck.observe(std::move(handler));
 }
 
-platform::ObservationToken FakeUpdater::observeAutomaticallyChecksForUpdates(std::function<void()> handler)
+platform::Connection FakeUpdater::observeAutomaticallyChecksForUpdates(std::function<void()> handler)
 {
     return automaticChecks.observe(std::move(handler));
 }
 
-platform::ObservationToken FakeUpdater::observeAutomaticallyDownloadsUpdates(std::function<void()> handler)
+platform::Connection FakeUpdater::observeAutomaticallyDownloadsUpdates(std::function<void()> handler)
 {
     return automaticDownloads.observe(std::move(handler));
 }

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/foundation/key_value_observing.h"
+#include "platform/foundation/observed_value.h"
 #include "platform/updater/updater.h"
 
 namespace horalet::testing {
@@ -28,9 +28,9 @@ struct SettingWrite {
 // every setting write in order.
 class FakeUpdater final : public platform::updater::Updater {
 public:
-    platform::ObservedProperty<bool> canCheck{false};
-    platform::ObservedProperty<bool> automaticChecks{false};
-    platform::ObservedProperty<bool> automaticDownloads{false};
+    platform::ObservedValue<bool> canCheck{false};
+    platform::ObservedValue<bool> automaticChecks{false};
+    platform::ObservedValue<bool> automaticDownloads{false};
     // When set, startUpdater() fails with it; otherwise the updater runs and
     // can check from then on.
     std::optional<platform::updater::UpdaterError> startFailure;
@@ -41,11 +41,9 @@ public:
     void setAutomaticallyChecksForUpdates(bool on) override;
     bool automaticallyDownloadsUpdates() const override { return automaticDownloads.get(); }
     void setAutomaticallyDownloadsUpdates(bool on) override;
-    [[nodiscard]] platform::ObservationToken observeCanCheckForUpdates(std::function<void()> handler) override;
-    [[nodiscard]] platform::ObservationToken observeAutomaticallyChecksForUpdates(
-        std::function<void()> handler) override;
-    [[nodiscard]] platform::ObservationToken observeAutomaticallyDownloadsUpdates(
-        std::function<void()> handler) override;
+    platform::Connection observeCanCheckForUpdates(std::function<void()> handler) override;
+    platform::Connection observeAutomaticallyChecksForUpdates(std::function<void()> handler) override;
+    platform::Connection observeAutomaticallyDownloadsUpdates(std::function<void()> handler) override;
     void checkForUpdatesInBackground() override { ++backgroundChecks_; }
 
     // The delegate's events, sent on the calling thread. Without a delegate

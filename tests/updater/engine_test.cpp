@@ -408,7 +408,7 @@ TEST_F(Engine, AUserCheckAnswersWithTheEnginesDialogs)
         platform.store.setBool(keys::automaticallyDownloads, automaticDownloads);
         answerInstallNow = installNow;
         publish(items);
-        EngineController controller(config(), &delegate);
+        EngineController controller(config(), &delegate, platform.store, platform.clock);
         ASSERT_EQ(controller.updater().startUpdater(), std::nullopt);
         const int before = delegate.cyclesFinished;
 
@@ -440,7 +440,7 @@ TEST_F(Engine, TheBuiltConfigurationNamesThisProgramAndAPrivateCache)
 
 TEST_F(Engine, TheFactoryStartsTheUpdaterWhenAsked)
 {
-    const auto factory = makeEngineFactory(config());
+    const auto factory = makeEngineFactory(config(), platform.store, platform.clock);
     EXPECT_FALSE(factory->makeController(false, &delegate)->updater().canCheckForUpdates());
     EXPECT_TRUE(factory->makeController(true, &delegate)->updater().canCheckForUpdates());
 }

@@ -86,7 +86,8 @@ platform::updater::engine::EngineConfig EngineFixture::config()
 std::shared_ptr<platform::updater::engine::EngineUpdater> EngineFixture::makeEngine(
     const platform::updater::engine::EngineConfig& config)
 {
-    return std::make_shared<platform::updater::engine::EngineUpdater>(config, &delegate);
+    return std::make_shared<platform::updater::engine::EngineUpdater>(
+        config, &delegate, platform.store, platform.clock);
 }
 
 std::shared_ptr<platform::updater::engine::EngineUpdater> EngineFixture::startEngine()

@@ -3,6 +3,7 @@
 
 #include "engine_test_support.h"
 #include "platform/updater/engine/engine_factory.h"
+#include "support/fake_application.h"
 #include "test_signing.h"
 #include "updates/app_updates.h"
 
@@ -13,14 +14,13 @@ namespace {
 // local feed to the installed update.
 class ModelWithEngine : public ::testing::Test, public testing::EngineFixture {
 protected:
-    void SetUp() override
+    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
+
+    std::unique_ptr<AppUpdates> makeModel()
     {
-        ASSERT_TRUE(folder.isValid());
-        Services services = platform::services();
-        services.updaterFactory = factory.get();
-        previous = install(services);
+        return std::make_unique<AppUpdates>(
+            AppUpdates::Parts{*factory, platform.store, platform.mainQueue, application});
     }
-    void TearDown() override { install(previous); }
 
     // Lets the engine work and the model's main-queue blocks run until
     // `done` holds.
@@ -34,8 +34,8 @@ protected:
             10000);
     }
 
-    std::unique_ptr<UpdaterControllerFactory> factory = makeEngineFactory(config());
-    Services previous;
+    std::unique_ptr<UpdaterControllerFactory> factory = makeEngineFactory(config(), platform.store, platform.clock);
+    testing::FakeApplication application;
     std::string package = testing::makePackage("2.0");
 };
 
@@ -43,11 +43,11 @@ TEST_F(ModelWithEngine, WalksFromFoundToReadyToInstalling)
 {
     server.serve("/horalet-2.0", {200, QByteArray::fromStdString(package), {}, std::nullopt});
     publish({{.version = "2.0", .displayVersion = "2.0", .signedBytes = package}});
-    const auto model = AppUpdates::make();
+    const auto model = makeModel();
     std::vector<std::string> statuses;
     // Each will-change notification comes before an assignment: it sees the
     // status every earlier step left.
-    const auto subscription = model->onWillChange([&] { statuses.push_back(model->status.get()); });
+    const auto subscription = model->objectWillChange.connect([&] { statuses.push_back(model->status.get()); });
 
     model->start();
     ASSERT_TRUE(runUntil([&] { return model->readyVersion.get().has_value(); }));
@@ -67,7 +67,7 @@ TEST_F(ModelWithEngine, WalksFromFoundToReadyToInstalling)
 TEST_F(ModelWithEngine, AnUpToDateCheckSaysSo)
 {
     publish({});
-    const auto model = AppUpdates::make();
+    const auto model = makeModel();
     model->start();
     ASSERT_TRUE(runUntil([&] { return model->status.get() == "当前已是最新版本"; }));
     EXPECT_TRUE(model->canCheck.get());
@@ -77,12 +77,9 @@ TEST_F(ModelWithEngine, AProgramThatCannotBeReplacedOffersNoUpdate)
 {
     EngineConfig config = this->config();
     config.programPath = "/proc/version";
-    factory = makeEngineFactory(config);
-    Services services = platform::services();
-    services.updaterFactory = factory.get();
-    install(services);
+    factory = makeEngineFactory(config, platform.store, platform.clock);
     publish({{.signedBytes = package}});
-    const auto model = AppUpdates::make();
+    const auto model = makeModel();
 
     model->start();
     platform.mainQueue.drain();

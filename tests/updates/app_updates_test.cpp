@@ -13,19 +13,6 @@ using Setting = SettingWrite::Setting;
 
 const std::string idle = "自动检查新版本";
 
-TEST(AppUpdatesShared, IsOneInstanceEvenWhenFirstReachedFromTwoThreads)
-{
-    AppUpdates* seen[2] = {nullptr, nullptr};
-    std::thread first([&] { seen[0] = &AppUpdates::shared(); });
-    std::thread second([&] { seen[1] = &AppUpdates::shared(); });
-    first.join();
-    second.join();
-
-    EXPECT_NE(seen[0], nullptr);
-    EXPECT_EQ(seen[0], seen[1]);
-    EXPECT_EQ(&AppUpdates::shared(), seen[0]);
-}
-
 TEST_F(UpdatesTest, ANewModelHasItsInitialValuesAndNoController)
 {
     EXPECT_FALSE(model->canCheck);
@@ -169,7 +156,7 @@ TEST_F(UpdatesTest, SettingCommandsWriteTheUpdaterAndTheMirrorsFollow)
 {
     for (const CommandCase& row : commandCases) {
         SCOPED_TRACE(row.name);
-        model = AppUpdates::make();
+        model = makeModel();
         startSettled(row.checks, row.downloads);
         const auto writesBefore = static_cast<std::ptrdiff_t>(updater.writes().size());
 
@@ -195,7 +182,7 @@ TEST_F(UpdatesTest, MirrorsReadTheUpdaterWhenTheirBlockRuns)
     EXPECT_TRUE(model->autoDownload) << "one main-queue turn behind";
     updater.automaticDownloads.set(true);
     std::vector<bool> seen;
-    const auto recording = model->onWillChange([&] { seen.push_back(model->autoDownload); });
+    const auto recording = model->objectWillChange.connect([&] { seen.push_back(model->autoDownload); });
 
     EXPECT_EQ(fakes.mainQueue.runPending(), 2U);
 
@@ -280,11 +267,8 @@ TEST_F(UpdatesTest, BlocksDoNothingOnceTheModelIsGone)
     updater.stageUpdate("2.0", [&] { ++installs; });
     updater.finishCycle(std::nullopt);
     updater.automaticChecks.set(false);
-    const std::weak_ptr<AppUpdates> watch = model;
-
     model.reset();
 
-    EXPECT_TRUE(watch.expired());
     EXPECT_EQ(fakes.mainQueue.drain(), 4U);
     EXPECT_EQ(installs, 0);
     updater.automaticDownloads.set(false);
@@ -321,7 +305,7 @@ TEST_F(UpdatesTest, EveryAssignmentIsAnnouncedEqualValuesIncluded)
 {
     for (const WillChangeCase& row : willChangeCases) {
         SCOPED_TRACE(row.name);
-        model = AppUpdates::make();
+        model = makeModel();
         startSettled(true, true);
         if (row.before) {
             row.before(updater);
@@ -341,43 +325,13 @@ TEST_F(UpdatesTest, ObserversHearOfAChangeBeforeItIsStored)
 {
     startSettled(true, true);
     std::vector<std::string> statusSeen;
-    const auto recording = model->onWillChange([&] { statusSeen.push_back(model->status); });
+    const auto recording = model->objectWillChange.connect([&] { statusSeen.push_back(model->status); });
 
     updater.failDownload("2.0");
     drain();
 
     EXPECT_EQ(statusSeen, (std::vector<std::string>{idle, idle}));
     EXPECT_EQ(model->status.get(), "新版本下载失败，联网后会自动重试");
-}
-
-struct VersionCase {
-    const char* name;
-    std::optional<platform::PreferenceValue> shortVersion;
-    std::string expected;
-};
-
-const std::vector<VersionCase> versionCases = {
-    {"a string", platform::PreferenceValue(std::string("1.1.0")), "1.1.0"},
-    {"missing", std::nullopt, "—"},
-    {"a number", platform::PreferenceValue(std::int64_t{110}), "—"},
-    {"a boolean", platform::PreferenceValue(true), "—"},
-};
-
-TEST_F(UpdatesTest, VersionIsTheShortVersionStringOrADash)
-{
-    for (const VersionCase& row : versionCases) {
-        SCOPED_TRACE(row.name);
-        bundle.values.clear();
-        if (row.shortVersion) {
-            bundle.values.emplace("CFBundleShortVersionString", *row.shortVersion);
-        }
-        EXPECT_EQ(model->version(), row.expected);
-    }
-
-    platform::Services services = platform::services();
-    services.bundle = nullptr;
-    platform::install(services);
-    EXPECT_EQ(model->version(), "—") << "a build without bundle information";
 }
 
 } // namespace

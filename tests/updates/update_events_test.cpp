@@ -148,7 +148,7 @@ TEST_F(UpdateEvents, EventSequencesEndInTheExpectedState)
 {
     for (const Case& row : cases) {
         SCOPED_TRACE(row.name);
-        model = AppUpdates::make();
+        model = makeModel();
         installed.clear();
         startSettled(true, true);
 

@@ -4,20 +4,6 @@
 
 namespace horalet::testing {
 
-UpdatesTest::UpdatesTest()
-{
-    platform::Services services = platform::services();
-    services.updaterFactory = &factory;
-    services.bundle = &bundle;
-    services.shell.application = &application;
-    previous_ = platform::install(services);
-}
-
-UpdatesTest::~UpdatesTest()
-{
-    platform::install(previous_);
-}
-
 void UpdatesTest::startSettled(bool automaticChecks, bool automaticDownloads)
 {
     fakes.store.setBool(kAutoByDefaultKey, true);
@@ -29,7 +15,7 @@ void UpdatesTest::startSettled(bool automaticChecks, bool automaticDownloads)
 
 void UpdatesTest::countWillChanges()
 {
-    counting_ = model->onWillChange([this] { ++willChanges; });
+    counting_ = model->objectWillChange.connect([this] { ++willChanges; });
 }
 
 } // namespace horalet::testing

@@ -7,19 +7,20 @@
 #include <vector>
 
 #include "support/fake_application.h"
-#include "support/fake_bundle_info.h"
 #include "support/fake_platform.h"
 #include "support/fake_updater.h"
 #include "updates/app_updates.h"
 
 namespace horalet::testing {
 
-// A model of its own over a fake updater, a fake application and a fake
-// bundle, on the fake platform with its hand-drained main queue.
+// A model of its own over a fake updater and a fake application, on the
+// fake platform with its hand-drained main queue.
 class UpdatesTest : public ::testing::Test {
 protected:
-    UpdatesTest();
-    ~UpdatesTest() override;
+    std::unique_ptr<AppUpdates> makeModel()
+    {
+        return std::make_unique<AppUpdates>(AppUpdates::Parts{factory, fakes.store, fakes.mainQueue, application});
+    }
 
     // Starts the model with the switch-on already done and the updater's
     // settings as given, then lets the first observations arrive.
@@ -31,14 +32,12 @@ protected:
     FakePlatform fakes;
     FakeUpdaterControllerFactory factory;
     FakeUpdater& updater = factory.updater;
-    FakeBundleInfo bundle;
     FakeApplication application;
-    std::shared_ptr<AppUpdates> model = AppUpdates::make();
+    std::unique_ptr<AppUpdates> model = makeModel();
     int willChanges = 0;
 
 private:
-    platform::Services previous_;
-    platform::ObservableObject::Subscription counting_;
+    platform::Connection counting_;
 };
 
 } // namespace horalet::testing

@@ -83,7 +83,7 @@ int read(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         return badInput(err, "defaults read takes at most one KEY");
     }
     app::HostServices host;
-    const platform::PreferenceDictionary stored = platform::defaults().storedValues();
+    const platform::PreferenceDictionary stored = host.store.storedValues();
     if (args.empty()) {
         out << platform::qt::JsonPreferencesFile::serialize(stored);
         return 0;
@@ -132,7 +132,7 @@ int write(const std::vector<std::string>& args, std::ostream& err)
         return badInput(err, "'" + text + "' is not " + std::string(typeName(type)) + " (for " + key + ")");
     }
     app::HostServices host;
-    if (!platform::defaults().set(key, std::move(*value))) {
+    if (!host.store.set(key, std::move(*value))) {
         return 1;
     }
     return 0;
@@ -144,7 +144,7 @@ int remove(const std::vector<std::string>& args, std::ostream& err)
         return badInput(err, "usage: horalet defaults delete KEY");
     }
     app::HostServices host;
-    return platform::defaults().removeObject(args[0]) ? 0 : 1;
+    return host.store.removeObject(args[0]) ? 0 : 1;
 }
 
 } // namespace

@@ -29,9 +29,9 @@ int runOnce(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         }
     }
     app::HostServices host;
-    registerDefaults();
-    const platform::DateFormatter formatter = ClockFormat::make();
-    out << ClockFormat::text(at.value_or(platform::clock().now()), formatter) << "\n";
+    registerDefaults(host.store);
+    const platform::DateFormatter formatter = ClockFormat::make(host.clockSources());
+    out << ClockFormat::text(host.clockSources(), at.value_or(host.clock.now()), formatter) << "\n";
     return 0;
 }
 

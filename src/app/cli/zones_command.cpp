@@ -13,7 +13,7 @@ int runZones(const std::vector<std::string>& args, std::ostream& out)
         query += query.empty() ? word : " " + word;
     }
     app::HostServices host;
-    const std::string tz = platform::defaults().stringForKey(K::tz).value_or("");
+    const std::string tz = host.store.stringForKey(K::tz).value_or("");
     for (const TZItem& item : ZoneChoice::filteredZoneRefs(query, tz)) {
         out << item.title << "\n";
     }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <functional>
+#include <memory>
+#include <utility>
 
 namespace horalet::platform {
 
@@ -12,6 +14,33 @@ public:
 
     virtual ~MainQueue() = default;
     virtual void async(Block block) = 0;
+};
+
+// One owner's blocks on the main queue, like a Qt context object: blocks
+// still waiting when it is destroyed do not run. Submitting is safe from any
+// thread; destroy it on the main thread.
+class QueueContext {
+public:
+    explicit QueueContext(MainQueue& queue)
+        : queue_(queue)
+    {
+    }
+    QueueContext(const QueueContext&) = delete;
+    QueueContext& operator=(const QueueContext&) = delete;
+    ~QueueContext() { *live_ = false; }
+
+    void async(MainQueue::Block block)
+    {
+        queue_.async([live = live_, block = std::move(block)] {
+            if (*live) {
+                block();
+            }
+        });
+    }
+
+private:
+    MainQueue& queue_;
+    std::shared_ptr<bool> live_ = std::make_shared<bool>(true);
 };
 
 } // namespace horalet::platform

@@ -2,9 +2,8 @@
 
 namespace horalet::platform {
 
-PreferencesStore::PreferencesStore(NotificationCenter& center, std::unique_ptr<PreferencesPersistence> persistence)
-    : center_(center)
-    , persistence_(std::move(persistence))
+PreferencesStore::PreferencesStore(std::unique_ptr<PreferencesPersistence> persistence)
+    : persistence_(std::move(persistence))
 {
     if (persistence_) {
         stored_ = persistence_->load();
@@ -13,7 +12,6 @@ PreferencesStore::PreferencesStore(NotificationCenter& center, std::unique_ptr<P
 
 void PreferencesStore::registerDefaults(const PreferenceDictionary& defaults)
 {
-    const std::lock_guard lock(mutex_);
     for (const auto& [key, value] : defaults) {
         registered_.insert_or_assign(key, value);
     }
@@ -21,7 +19,6 @@ void PreferencesStore::registerDefaults(const PreferenceDictionary& defaults)
 
 std::optional<PreferenceValue> PreferencesStore::objectForKey(std::string_view key) const
 {
-    const std::lock_guard lock(mutex_);
     if (const auto found = stored_.find(key); found != stored_.end()) {
         return found->second;
     }
@@ -56,7 +53,6 @@ bool PreferencesStore::set(std::string_view key, PreferenceValue value)
 {
     PreferenceDictionary snapshot;
     {
-        const std::lock_guard lock(mutex_);
         stored_.insert_or_assign(std::string(key), std::move(value));
         snapshot = stored_;
     }
@@ -67,7 +63,6 @@ bool PreferencesStore::removeObject(std::string_view key)
 {
     PreferenceDictionary snapshot;
     {
-        const std::lock_guard lock(mutex_);
         if (const auto found = stored_.find(key); found != stored_.end()) {
             stored_.erase(found);
         }
@@ -78,7 +73,6 @@ bool PreferencesStore::removeObject(std::string_view key)
 
 PreferenceDictionary PreferencesStore::storedValues() const
 {
-    const std::lock_guard lock(mutex_);
     return stored_;
 }
 
@@ -88,20 +82,17 @@ void PreferencesStore::reload()
         return;
     }
     PreferenceDictionary loaded = persistence_->load();
-    {
-        const std::lock_guard lock(mutex_);
-        if (loaded == stored_) {
-            return;
-        }
-        stored_ = std::move(loaded);
+    if (loaded == stored_) {
+        return;
     }
-    center_.post(notifications::preferencesDidChange);
+    stored_ = std::move(loaded);
+    didChange.notify();
 }
 
 bool PreferencesStore::persistAndPost(const PreferenceDictionary& snapshot)
 {
     const bool kept = !persistence_ || persistence_->save(snapshot);
-    center_.post(notifications::preferencesDidChange);
+    didChange.notify();
     return kept;
 }
 

@@ -1,13 +1,12 @@
 #pragma once
 
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "platform/foundation/notification_center.h"
 #include "platform/foundation/preference_value.h"
+#include "platform/foundation/signal.h"
 
 namespace horalet::platform {
 
@@ -24,11 +23,17 @@ public:
 
 // The application's preferences: stored values, registered defaults that
 // live only in memory, typed reads and writes, and a change notification
-// after every write.
+// after every write. It belongs to the main thread.
 class PreferencesStore {
 public:
     // With no persistence the store lives in memory only.
-    PreferencesStore(NotificationCenter& center, std::unique_ptr<PreferencesPersistence> persistence = nullptr);
+    explicit PreferencesStore(std::unique_ptr<PreferencesPersistence> persistence = nullptr);
+    PreferencesStore(const PreferencesStore&) = delete;
+    PreferencesStore& operator=(const PreferencesStore&) = delete;
+
+    // Told after every write, for any key, and after a reload that found
+    // other values.
+    Signal<> didChange;
 
     void registerDefaults(const PreferenceDictionary& defaults);
 
@@ -38,7 +43,7 @@ public:
     std::int64_t integerForKey(std::string_view key) const;
     std::optional<std::string> stringForKey(std::string_view key) const;
 
-    // Each write stores at once and then posts the change notification.
+    // Each write stores at once and then tells didChange.
     // The result tells whether the value also reached persistent storage.
     bool set(std::string_view key, PreferenceValue value);
     bool setBool(std::string_view key, bool value) { return set(key, value); }
@@ -50,15 +55,13 @@ public:
     PreferenceDictionary storedValues() const;
 
     // Reads the persistent storage again, after another process changed it;
-    // posts the change notification when anything differs.
+    // tells didChange when anything differs.
     void reload();
 
 private:
     bool persistAndPost(const PreferenceDictionary& snapshot);
 
-    NotificationCenter& center_;
     std::unique_ptr<PreferencesPersistence> persistence_;
-    mutable std::mutex mutex_;
     PreferenceDictionary stored_;
     PreferenceDictionary registered_;
 };

@@ -1,11 +1,8 @@
 #include "platform/shell/menu.h"
 
-#include "platform/shell/application.h"
-#include "platform/shell/shell.h"
-
 namespace horalet::platform::shell {
 
-MenuItem::MenuItem(std::string title, std::string action, std::string keyEquivalent)
+MenuItem::MenuItem(std::string title, Action action, std::string keyEquivalent)
     : title_(std::move(title))
     , action_(std::move(action))
     , keyEquivalent_(std::move(keyEquivalent))
@@ -14,7 +11,7 @@ MenuItem::MenuItem(std::string title, std::string action, std::string keyEquival
 
 std::shared_ptr<MenuItem> MenuItem::separatorItem()
 {
-    auto item = std::make_shared<MenuItem>("", "", "");
+    auto item = std::make_shared<MenuItem>("", nullptr, "");
     item->separator_ = true;
     item->enabled_ = false;
     return item;
@@ -24,11 +21,6 @@ void MenuItem::setTitle(std::string title)
 {
     title_ = std::move(title);
     changed();
-}
-
-void MenuItem::setTarget(ActionTarget* target)
-{
-    target_ = target;
 }
 
 void MenuItem::setEnabled(bool enabled)
@@ -49,15 +41,10 @@ void MenuItem::setState(ItemState state)
     changed();
 }
 
-void MenuItem::perform()
+void MenuItem::perform() const
 {
-    if (separator_ || action_.empty()) {
-        return;
-    }
-    if (target_ != nullptr) {
-        target_->perform(action_);
-    } else {
-        application().perform(action_);
+    if (!separator_ && action_) {
+        action_();
     }
 }
 

@@ -5,48 +5,45 @@
 #include <string>
 #include <vector>
 
-#include "platform/shell/action_target.h"
-
 namespace horalet::platform::shell {
 
 class Menu;
 
 enum class ItemState { off = 0, on = 1 };
 
-// One entry of a menu. A chosen item sends its action to its target, or,
-// with no target, along the responder chain to the application.
+// One entry of a menu. Choosing it runs its action.
 class MenuItem {
 public:
-    MenuItem(std::string title, std::string action, std::string keyEquivalent);
+    using Action = std::function<void()>;
+
+    MenuItem(std::string title, Action action, std::string keyEquivalent);
     static std::shared_ptr<MenuItem> separatorItem();
 
     const std::string& title() const { return title_; }
-    const std::string& action() const { return action_; }
+    bool hasAction() const { return static_cast<bool>(action_); }
     // With the desktop's default modifier (Control here).
     const std::string& keyEquivalent() const { return keyEquivalent_; }
-    ActionTarget* target() const { return target_; }
     bool isEnabled() const { return enabled_; }
     bool isHidden() const { return hidden_; }
     ItemState state() const { return state_; }
     bool isSeparator() const { return separator_; }
 
     void setTitle(std::string title);
-    void setTarget(ActionTarget* target);
+    void setAction(Action action) { action_ = std::move(action); }
     void setEnabled(bool enabled);
     void setHidden(bool hidden);
     void setState(ItemState state);
 
     // What the shell calls when the user chooses the item.
-    void perform();
+    void perform() const;
 
 private:
     friend class Menu;
     void changed();
 
     std::string title_;
-    std::string action_;
+    Action action_;
     std::string keyEquivalent_;
-    ActionTarget* target_ = nullptr;
     bool enabled_ = true;
     bool hidden_ = false;
     ItemState state_ = ItemState::off;

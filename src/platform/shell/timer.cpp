@@ -4,10 +4,9 @@
 
 namespace horalet::platform::shell {
 
-Timer::Timer(Instant fireDate, double interval, ActionTarget* target, std::string action, bool repeats)
+Timer::Timer(Instant fireDate, double interval, Action action, bool repeats)
     : fireDate_(fireDate)
     , interval_(interval)
-    , target_(target)
     , action_(std::move(action))
     , repeats_(repeats)
 {
@@ -25,8 +24,8 @@ void Timer::fire(Instant now)
         const double steps = std::floor(elapsed / interval_) + 1.0;
         fireDate_ = fireDate_.advanced(steps * interval_);
     }
-    if (target_ != nullptr) {
-        target_->perform(action_);
+    if (action_) {
+        action_();
     }
 }
 

@@ -9,22 +9,13 @@ class View;
 
 namespace horalet::platform::shell {
 
-namespace windowStyle {
-inline constexpr unsigned titled = 1U << 0;
-inline constexpr unsigned closable = 1U << 1;
-inline constexpr unsigned miniaturizable = 1U << 2;
-inline constexpr unsigned resizable = 1U << 3;
-} // namespace windowStyle
-
 // A window whose content is a hosted declarative view; it takes its size
-// from the view.
+// from the view, has a title bar and a close button, and can be neither
+// resized nor minimised. Closing it only hides it.
 class Window {
 public:
     virtual ~Window() = default;
     virtual void setTitle(const std::string& title) = 0;
-    virtual void setStyleMask(unsigned mask) = 0;
-    // With false, closing only hides the window.
-    virtual void setReleasedWhenClosed(bool released) = 0;
     virtual void center() = 0;
     virtual void makeKeyAndOrderFront() = 0;
 };

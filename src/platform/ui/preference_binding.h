@@ -6,31 +6,30 @@
 #include <string_view>
 #include <type_traits>
 
+#include "platform/foundation/preferences_store.h"
 #include "platform/ui/binding.h"
 
 namespace horalet::platform::ui {
 
 // The stored value of `key` read as the type, registered defaults included;
 // none when the store has no value for it.
-std::optional<bool> storedBool(std::string_view key);
-std::optional<std::int64_t> storedInteger(std::string_view key);
-std::optional<std::string> storedString(std::string_view key);
-void store(std::string_view key, bool value);
-void store(std::string_view key, std::int64_t value);
-void store(std::string_view key, std::string value);
+std::optional<bool> storedBool(const PreferencesStore& store, std::string_view key);
+std::optional<std::int64_t> storedInteger(const PreferencesStore& store, std::string_view key);
+std::optional<std::string> storedString(const PreferencesStore& store, std::string_view key);
 
 // A value tied to one key of the preferences store. Reading yields what the
 // store holds, registered defaults included, and the fallback only when it
 // holds nothing; writing stores at once, and the store then posts its
 // change notification. It keeps no value of its own, so copies read and
-// write the same setting.
+// write the same setting. The store outlives it.
 template <typename T> class PreferenceBinding {
     static_assert(std::is_same_v<T, bool> || std::is_same_v<T, std::int64_t> || std::is_same_v<T, std::string>,
         "the store keeps booleans, 64-bit integers and texts");
 
 public:
-    PreferenceBinding(std::string_view key, T fallback)
-        : key_(key)
+    PreferenceBinding(PreferencesStore& store, std::string_view key, T fallback)
+        : store_(&store)
+        , key_(key)
         , fallback_(std::move(fallback))
     {
     }
@@ -40,15 +39,15 @@ public:
     T get() const
     {
         if constexpr (std::is_same_v<T, bool>) {
-            return storedBool(key_).value_or(fallback_);
+            return storedBool(*store_, key_).value_or(fallback_);
         } else if constexpr (std::is_same_v<T, std::int64_t>) {
-            return storedInteger(key_).value_or(fallback_);
+            return storedInteger(*store_, key_).value_or(fallback_);
         } else {
-            return storedString(key_).value_or(fallback_);
+            return storedString(*store_, key_).value_or(fallback_);
         }
     }
 
-    void set(T value) const { store(key_, std::move(value)); }
+    void set(T value) const { store_->set(key_, PreferenceValue(std::move(value))); }
 
     Binding<T> binding() const
     {
@@ -58,6 +57,7 @@ public:
     operator Binding<T>() const { return binding(); }
 
 private:
+    PreferencesStore* store_;
     std::string key_;
     T fallback_;
 };

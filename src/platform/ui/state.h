@@ -3,19 +3,21 @@
 #include <memory>
 #include <utility>
 
+#include "platform/foundation/signal.h"
 #include "platform/ui/binding.h"
 #include "platform/ui/view.h"
 
 namespace horalet::platform::ui {
 
-// A value that belongs to one view: it survives every redraw, lives as long
-// as the view (and the descriptions bound to it), and each assignment tells
-// the view to redraw. It is never persisted.
+// A value that belongs to one view: it survives every redraw, and each
+// assignment tells the view to redraw while the view lives. It is never
+// persisted. Descriptions bound to it share it and may outlive the view.
 template <typename T> class State {
 public:
     State(const View& owner, T initial)
-        : storage_(std::make_shared<Storage>(Storage{std::move(initial), owner.changes()}))
+        : storage_(std::make_shared<Storage>(std::move(initial)))
     {
+        owner.forward(storage_->willChange);
     }
 
     const T& get() const { return storage_->value; }
@@ -31,15 +33,17 @@ public:
 
 private:
     struct Storage {
+        explicit Storage(T initial)
+            : value(std::move(initial))
+        {
+        }
         T value;
-        std::weak_ptr<ObservableObject> owner;
+        Signal<> willChange;
     };
 
     static void assign(Storage& storage, T value)
     {
-        if (const auto owner = storage.owner.lock()) {
-            owner->objectWillChange();
-        }
+        storage.willChange.notify();
         storage.value = std::move(value);
     }
 

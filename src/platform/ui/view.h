@@ -1,40 +1,34 @@
 #pragma once
 
-#include <functional>
-#include <memory>
+#include <vector>
 
-#include "platform/foundation/observable_object.h"
+#include "platform/foundation/signal.h"
 #include "platform/ui/node.h"
 
 namespace horalet::platform::ui {
 
-// A view describes its content with body(), afresh at every redraw. Its
-// view-local state and observed models tell it when the description may
-// have changed, and so does every write to the preferences store.
+// A view describes its content with body(), afresh at every redraw. It
+// tells willChange whenever that description may change: its view-local
+// state, a model it observes, or whatever else it forwards (the
+// preferences store). The signal comes before the changed value is in
+// place, so a host redraws after it, on the main queue, not inside it.
 class View {
 public:
-    using Subscription = std::shared_ptr<void>;
-
-    View();
+    View() = default;
     View(const View&) = delete;
     View& operator=(const View&) = delete;
-    virtual ~View();
+    virtual ~View() = default;
 
     virtual Node body() const = 0;
 
-    // Asks for a redraw after every change of the view's state, of a model
-    // it observes or of the preferences store, for as long as the returned
-    // subscription is held. The request runs on the main queue, once for any
-    // number of changes before it runs, and so after the changed value is
-    // in place (a model tells of a change before it stores the value).
-    [[nodiscard]] Subscription observe(std::function<void()> redraw);
+    Signal<>& willChange() const { return willChange_; }
 
-    // The view's will-change notification, which its state and observed
-    // models fire.
-    const std::shared_ptr<ObservableObject>& changes() const { return changes_; }
+    // Makes `source` tell willChange for as long as the view lives.
+    void forward(Signal<>& source) const;
 
 private:
-    std::shared_ptr<ObservableObject> changes_;
+    mutable Signal<> willChange_;
+    mutable std::vector<Connection> forwarded_;
 };
 
 } // namespace horalet::platform::ui

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/foundation/key_value_observing.h"
+#include "platform/foundation/signal.h"
 
 namespace horalet::platform::updater {
 
@@ -74,10 +74,10 @@ public:
     virtual void setAutomaticallyDownloadsUpdates(bool on) = 0;
 
     // Each handler runs once at registration and after every change, on
-    // any thread, until its token is released.
-    [[nodiscard]] virtual ObservationToken observeCanCheckForUpdates(std::function<void()> handler) = 0;
-    [[nodiscard]] virtual ObservationToken observeAutomaticallyChecksForUpdates(std::function<void()> handler) = 0;
-    [[nodiscard]] virtual ObservationToken observeAutomaticallyDownloadsUpdates(std::function<void()> handler) = 0;
+    // any thread, until its connection goes.
+    virtual Connection observeCanCheckForUpdates(std::function<void()> handler) = 0;
+    virtual Connection observeAutomaticallyChecksForUpdates(std::function<void()> handler) = 0;
+    virtual Connection observeAutomaticallyDownloadsUpdates(std::function<void()> handler) = 0;
 
     virtual void checkForUpdatesInBackground() = 0;
 };

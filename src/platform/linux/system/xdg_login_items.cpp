@@ -11,15 +11,6 @@
 
 namespace horalet::platform::os {
 
-namespace {
-
-shell::LoginItemError failure(const std::string& what, const std::string& reason)
-{
-    return shell::LoginItemError{what + "（" + reason + "）"};
-}
-
-} // namespace
-
 XdgLoginItems::XdgLoginItems(std::string entryPath, std::string programPath)
     : entryPath_(std::move(entryPath))
     , programPath_(std::move(programPath))
@@ -36,27 +27,27 @@ shell::LoginItemStatus XdgLoginItems::status() const
     return autostart::isEnabled(text) ? shell::LoginItemStatus::enabled : shell::LoginItemStatus::requiresApproval;
 }
 
-std::optional<shell::LoginItemError> XdgLoginItems::registerItem()
+Result<void> XdgLoginItems::registerItem()
 {
     if (programPath_.empty() || programPath_.front() != '/') {
-        return failure("找不到本程序的位置，无法创建开机启动项", programPath_);
+        return Error{"找不到本程序的位置，无法创建开机启动项", programPath_};
     }
     std::string error;
     if (!makeFolders(folderOf(entryPath_), 0700, error)) {
-        return failure("无法创建自启动文件夹 " + folderOf(entryPath_), error);
+        return Error{"无法创建自启动文件夹 " + folderOf(entryPath_), error};
     }
     if (!writeFileAtomically(entryPath_, autostart::entryText("Horalet", programPath_), 0644, error)) {
-        return failure("无法写入自启动项 " + entryPath_, error);
+        return Error{"无法写入自启动项 " + entryPath_, error};
     }
-    return std::nullopt;
+    return {};
 }
 
-std::optional<shell::LoginItemError> XdgLoginItems::unregisterItem()
+Result<void> XdgLoginItems::unregisterItem()
 {
     if (::unlink(entryPath_.c_str()) != 0 && errno != ENOENT) {
-        return failure("无法删除自启动项 " + entryPath_, std::strerror(errno));
+        return Error{"无法删除自启动项 " + entryPath_, std::strerror(errno)};
     }
-    return std::nullopt;
+    return {};
 }
 
 std::string runningProgramPath()

@@ -14,8 +14,8 @@ public:
     XdgLoginItems(std::string entryPath, std::string programPath);
 
     shell::LoginItemStatus status() const override;
-    std::optional<shell::LoginItemError> registerItem() override;
-    std::optional<shell::LoginItemError> unregisterItem() override;
+    Result<void> registerItem() override;
+    Result<void> unregisterItem() override;
 
     const std::string& entryPath() const { return entryPath_; }
 

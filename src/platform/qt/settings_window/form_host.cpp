@@ -1,9 +1,5 @@
 #include "platform/qt/settings_window/form_host.h"
 
-#include <QPointer>
-
-#include "platform/foundation/main_queue.h"
-#include "platform/platform.h"
 #include "platform/qt/settings_window/form_renderer.h"
 #include "platform/qt/settings_window/metrics.h"
 
@@ -20,14 +16,14 @@ FormHost::FormHost(std::shared_ptr<ui::View> view, QWidget* parent)
     renderer_ = std::make_unique<FormRenderer>(*holder, [this] { redrawSoon(); });
     setWidget(holder);
     if (view_) {
-        observing_ = view_->observe([this] { redraw(); });
+        observing_ = view_->willChange().connect([this] { redrawSoon(); });
         redraw();
     }
 }
 
 FormHost::~FormHost()
 {
-    observing_.reset();
+    observing_.disconnect();
     // The widgets go before the renderer that their signals call.
     delete takeWidget();
 }
@@ -49,13 +45,17 @@ void FormHost::redrawSoon()
     if (redrawQueued_) {
         return;
     }
+    // Queued, so the redraw comes after the changed value is in place and
+    // once for any number of changes before it; a host destroyed first
+    // takes the queued call with it.
     redrawQueued_ = true;
-    mainQueue().async([host = QPointer<FormHost>(this)] {
-        if (host) {
-            host->redrawQueued_ = false;
-            host->redraw();
-        }
-    });
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            redrawQueued_ = false;
+            redraw();
+        },
+        Qt::QueuedConnection);
 }
 
 } // namespace horalet::platform::qt

@@ -34,7 +34,7 @@ private:
     std::optional<QSize> formSize_;
     bool redrawQueued_ = false;
     // Released first, so no redraw reaches a host being destroyed.
-    ui::View::Subscription observing_;
+    Connection observing_;
 };
 
 } // namespace horalet::platform::qt

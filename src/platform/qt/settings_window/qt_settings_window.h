@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPointer>
 #include <QWidget>
 
 #include <memory>
@@ -12,31 +11,27 @@ namespace horalet::platform::qt {
 
 class FormHost;
 
-// The settings window: a top-level window that hosts a view's form. It is
-// exactly as wide as the form and as tall as the form's least height, and
-// it can be resized only when its style says so. Unless it is released
-// when closed, closing only hides it: the next opening shows the same
-// window and form, as the user left them.
+// The settings window: a top-level window that hosts a view's form, with a
+// title and a close button. It is exactly as wide as the form and as tall
+// as the form's least height, and cannot be resized. Closing only hides
+// it: the next opening shows the same window and form, as the user left
+// them.
 class QtSettingsWindow final : public shell::Window {
 public:
     explicit QtSettingsWindow(std::shared_ptr<ui::View> root);
     ~QtSettingsWindow() override;
 
     void setTitle(const std::string& title) override;
-    void setStyleMask(unsigned mask) override;
-    void setReleasedWhenClosed(bool released) override;
     void center() override;
     void makeKeyAndOrderFront() override;
 
-    // None once a window released when closed has been closed.
-    QWidget* widget() const { return window_; }
+    QWidget* widget() const { return window_.get(); }
 
 private:
-    void applyStyle();
+    void fitToForm();
 
-    QPointer<QWidget> window_;
+    std::unique_ptr<QWidget> window_;
     FormHost* host_;
-    unsigned styleMask_ = shell::windowStyle::titled | shell::windowStyle::closable;
 };
 
 } // namespace horalet::platform::qt

@@ -3,9 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/foundation/clock.h"
-#include "platform/platform.h"
-
 namespace horalet::platform::qt {
 
 TimelineWidget::TimelineWidget(QWidget* parent)
@@ -25,7 +22,10 @@ void TimelineWidget::follow(const ui::PeriodicSchedule& schedule, DrawEntry draw
 
 void TimelineWidget::tick()
 {
-    if (const std::optional<Instant> entry = schedule_.entryAt(clock().now()); entry && drawEntry_) {
+    if (schedule_.clock == nullptr) {
+        return;
+    }
+    if (const std::optional<Instant> entry = schedule_.entryAt(schedule_.clock->now()); entry && drawEntry_) {
         drawEntry_(*entry);
     }
     waitForNextEntry();
@@ -44,11 +44,11 @@ void TimelineWidget::hideEvent(QHideEvent*)
 
 void TimelineWidget::waitForNextEntry()
 {
-    if (!isVisible()) {
+    if (!isVisible() || schedule_.clock == nullptr) {
         timer_.stop();
         return;
     }
-    const Instant now = clock().now();
+    const Instant now = schedule_.clock->now();
     const std::optional<Instant> next = schedule_.nextEntryAfter(now);
     if (!next) {
         timer_.stop();

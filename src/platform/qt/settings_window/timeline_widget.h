@@ -12,7 +12,7 @@ namespace horalet::platform::qt {
 
 // Holds content that changes at the entries of a periodic schedule. While
 // it is shown, a precise single-shot timer waits for each next entry (by
-// the platform clock) and has the content drawn for it; hidden, it waits
+// the schedule's clock) and has the content drawn for it; hidden, it waits
 // for nothing.
 class TimelineWidget final : public QWidget {
     Q_OBJECT

@@ -4,8 +4,7 @@
 
 namespace horalet::platform::qt {
 
-ClockSetWatch::ClockSetWatch(NotificationCenter& center)
-    : center_(center)
+ClockSetWatch::ClockSetWatch()
 {
     if (timer_.fd() < 0) {
         log::warning("cannot watch for clock changes: " + timer_.error());
@@ -14,7 +13,7 @@ ClockSetWatch::ClockSetWatch(NotificationCenter& center)
     notifier_ = std::make_unique<QSocketNotifier>(timer_.fd(), QSocketNotifier::Read);
     QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] {
         if (timer_.takeClockSet()) {
-            center_.post(notifications::systemClockDidChange);
+            Q_EMIT clockSet();
         }
     });
 }

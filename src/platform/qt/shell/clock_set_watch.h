@@ -2,24 +2,27 @@
 
 #include <memory>
 
+#include <QObject>
 #include <QSocketNotifier>
 
-#include "platform/foundation/notification_center.h"
 #include "platform/linux/system/clock_set_timer.h"
 
 namespace horalet::platform::qt {
 
-// Posts systemClockDidChange on the centre whenever someone sets the
-// system clock.
-class ClockSetWatch {
+// Tells clockSet whenever someone sets the system clock.
+class ClockSetWatch final : public QObject {
+    Q_OBJECT
+
 public:
-    explicit ClockSetWatch(NotificationCenter& center);
+    ClockSetWatch();
 
     bool isWatching() const { return notifier_ != nullptr; }
     const os::ClockSetTimer& timer() const { return timer_; }
 
+Q_SIGNALS:
+    void clockSet();
+
 private:
-    NotificationCenter& center_;
     os::ClockSetTimer timer_;
     std::unique_ptr<QSocketNotifier> notifier_;
 };

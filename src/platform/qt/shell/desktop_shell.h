@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/foundation/notification_center.h"
+#include "platform/foundation/signal.h"
 #include "platform/shell/alert.h"
 #include "platform/shell/font.h"
 #include "platform/shell/status_bar.h"
@@ -33,8 +33,10 @@ public:
 
     // Titles the current settings can produce; the widest of them guides
     // panels to keep the item's width steady. They are asked for again
-    // after `changes` posts a preferences or time-zone change.
-    virtual void setLabelGuide(std::function<std::vector<std::string>()> guide, NotificationCenter& changes) = 0;
+    // after either signal told of a change.
+    virtual void setLabelGuide(
+        std::function<std::vector<std::string>()> guide, Signal<>& settingsChanged, Signal<>& zoneChanged)
+        = 0;
 
     // One clock per session: when another instance already runs, asks it
     // to open its settings window and answers the status this process

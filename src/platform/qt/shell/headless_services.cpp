@@ -1,6 +1,6 @@
 #include "platform/qt/shell/headless_services.h"
 
-#include <cstdio>
+#include "platform/foundation/log.h"
 
 namespace horalet::platform::qt {
 
@@ -9,13 +9,8 @@ namespace {
 class HeadlessWindow final : public shell::Window {
 public:
     void setTitle(const std::string& title) override { title_ = title; }
-    void setStyleMask(unsigned) override { }
-    void setReleasedWhenClosed(bool) override { }
     void center() override { }
-    void makeKeyAndOrderFront() override
-    {
-        std::fprintf(stderr, "horalet: cannot show the window \"%s\" without a display\n", title_.c_str());
-    }
+    void makeKeyAndOrderFront() override { log::warning("没有显示器，无法显示窗口「" + title_ + "」"); }
 
 private:
     std::string title_;
@@ -25,7 +20,7 @@ private:
 
 void HeadlessAlerts::runModal(const shell::Alert& alert)
 {
-    std::fprintf(stderr, "horalet: %s\n%s\n", alert.messageText.c_str(), alert.informativeText.c_str());
+    log::warning(alert.messageText + "\n" + alert.informativeText);
 }
 
 std::unique_ptr<shell::Window> HeadlessWindows::windowWithContent(std::shared_ptr<ui::View>)

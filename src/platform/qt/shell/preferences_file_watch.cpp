@@ -11,7 +11,10 @@ constexpr std::chrono::milliseconds kSettle{150};
 } // namespace
 
 PreferencesFileWatch::PreferencesFileWatch(PreferencesStore& store, const QString& path)
-    : watch_(path, kSettle, [&store] { store.reload(); })
+    : watch_(path, kSettle, [this, &store] {
+        store.reload();
+        Q_EMIT reloaded();
+    })
 {
 }
 

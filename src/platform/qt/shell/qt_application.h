@@ -11,8 +11,6 @@ namespace horalet::platform::qt {
 class QtApplication final : public shell::Application {
 public:
     void setDelegate(shell::ApplicationDelegate* delegate) override { delegate_ = delegate; }
-    void setActivationPolicy(shell::ActivationPolicy policy) override { policy_ = policy; }
-    shell::ActivationPolicy activationPolicy() const { return policy_; }
     int run() override;
     void activateIgnoringOtherApps() override;
     void terminate() override;
@@ -23,7 +21,6 @@ public:
 
 private:
     shell::ApplicationDelegate* delegate_ = nullptr;
-    shell::ActivationPolicy policy_ = shell::ActivationPolicy::regular;
     std::function<void()> activator_;
 };
 

@@ -13,7 +13,7 @@ QtRunLoop::QtRunLoop(const Clock& clock)
 
 QtRunLoop::~QtRunLoop() = default;
 
-void QtRunLoop::addTimer(std::shared_ptr<shell::Timer> timer, shell::RunLoopMode)
+void QtRunLoop::addTimer(std::shared_ptr<shell::Timer> timer)
 {
     dropFinished();
     Scheduled& scheduled = scheduled_.emplace_back();

@@ -15,7 +15,7 @@ namespace horalet::platform::qt {
 // Qt timer armed for its next fire date and re-armed after every fire, so
 // the schedule never drifts onto Qt's own grid; a wake-up that comes before
 // the fire date only re-arms. Qt timers also run inside the nested loop of
-// an open menu, so every mode behaves as the common modes.
+// an open menu.
 class QtRunLoop final : public shell::RunLoop {
 public:
     explicit QtRunLoop(const Clock& clock);
@@ -23,7 +23,7 @@ public:
     QtRunLoop& operator=(const QtRunLoop&) = delete;
     ~QtRunLoop() override;
 
-    void addTimer(std::shared_ptr<shell::Timer> timer, shell::RunLoopMode mode) override;
+    void addTimer(std::shared_ptr<shell::Timer> timer) override;
 
     // Runs after every fire, e.g. to notice that the machine slept.
     void setAfterFire(std::function<void()> afterFire) { afterFire_ = std::move(afterFire); }

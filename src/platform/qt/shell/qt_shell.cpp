@@ -18,7 +18,6 @@
 #include "platform/qt/shell/qt_run_loop.h"
 #include "platform/qt/shell/quit_on_signals.h"
 #include "platform/qt/shell/terminal_status_bar.h"
-#include "platform/qt/shell/tracked_status_bar.h"
 #include "platform/qt/shell/wake_watch.h"
 #include "platform/qt/shell/zone_watch.h"
 
@@ -61,7 +60,8 @@ struct QtShell::Parts {
     HeadlessAlerts headlessAlerts;
     HeadlessWindows headlessWindows;
     os::XdgLoginItems loginItems{os::autostart::entryPath(build::kApplicationId), os::runningProgramPath()};
-    std::unique_ptr<TrackedStatusBar> statusBar;
+    shell::SystemEvents systemEvents;
+    shell::StatusBar* statusBar = nullptr;
     std::unique_ptr<ClockSetWatch> clockSetWatch;
     std::unique_ptr<ZoneWatch> zoneWatch;
     std::unique_ptr<WakeWatch> wakeWatch;
@@ -73,12 +73,12 @@ QtShell::QtShell(int& argc, char** argv, std::unique_ptr<DesktopShell> desktop)
 {
     Parts& parts = *parts_;
     if (parts.desktop) {
-        parts.statusBar = std::make_unique<TrackedStatusBar>(parts.desktop->statusBar());
+        parts.statusBar = &parts.desktop->statusBar();
         parts.application.setActivator([&parts] { parts.desktop->activate(); });
     } else {
         // A reader that goes away ends the line through a failed write, not a signal.
         std::signal(SIGPIPE, SIG_IGN);
-        parts.statusBar = std::make_unique<TrackedStatusBar>(parts.terminalBar);
+        parts.statusBar = &parts.terminalBar;
     }
 }
 
@@ -87,21 +87,17 @@ QtShell::~QtShell() = default;
 shell::ShellServices QtShell::services()
 {
     Parts& parts = *parts_;
-    shell::ShellServices services;
-    services.application = &parts.application;
-    services.statusBar = parts.statusBar.get();
-    services.mainRunLoop = &parts.runLoop;
-    services.loginItems = &parts.loginItems;
-    if (parts.desktop) {
-        services.fonts = &parts.desktop->fonts();
-        services.windows = &parts.desktop->windows();
-        services.alerts = &parts.desktop->alerts();
-    } else {
-        services.fonts = &parts.headlessFonts;
-        services.windows = &parts.headlessWindows;
-        services.alerts = &parts.headlessAlerts;
-    }
-    return services;
+    DesktopShell* desktop = parts.desktop.get();
+    return shell::ShellServices{
+        parts.application,
+        *parts.statusBar,
+        parts.runLoop,
+        desktop ? desktop->fonts() : parts.headlessFonts,
+        desktop ? desktop->windows() : parts.headlessWindows,
+        desktop ? desktop->alerts() : parts.headlessAlerts,
+        parts.loginItems,
+        parts.systemEvents,
+    };
 }
 
 MainQueue& QtShell::mainQueue()
@@ -109,14 +105,17 @@ MainQueue& QtShell::mainQueue()
     return parts_->mainQueue;
 }
 
-void QtShell::watchSystemEvents(const std::string& preferencesPath)
+void QtShell::watchSystemEvents(PreferencesStore& store, const std::string& preferencesPath)
 {
     Parts& parts = *parts_;
-    parts.clockSetWatch = std::make_unique<ClockSetWatch>(platform::defaultCenter());
-    parts.zoneWatch = std::make_unique<ZoneWatch>(platform::defaultCenter(), ZoneWatch::defaultZoneFile());
-    parts.wakeWatch = std::make_unique<WakeWatch>(platform::workspaceCenter());
-    parts.preferencesWatch
-        = std::make_unique<PreferencesFileWatch>(platform::defaults(), QString::fromStdString(preferencesPath));
+    shell::SystemEvents& events = parts.systemEvents;
+    parts.clockSetWatch = std::make_unique<ClockSetWatch>();
+    parts.zoneWatch = std::make_unique<ZoneWatch>(ZoneWatch::defaultZoneFile());
+    parts.wakeWatch = std::make_unique<WakeWatch>();
+    QObject::connect(parts.clockSetWatch.get(), &ClockSetWatch::clockSet, [&events] { events.clockChanged.notify(); });
+    QObject::connect(parts.zoneWatch.get(), &ZoneWatch::zoneChanged, [&events] { events.timeZoneChanged.notify(); });
+    QObject::connect(parts.wakeWatch.get(), &WakeWatch::woke, [&events] { events.didWake.notify(); });
+    parts.preferencesWatch = std::make_unique<PreferencesFileWatch>(store, QString::fromStdString(preferencesPath));
     // The terminal line keeps off the system bus: the zone file and the
     // kernel's clocks tell it all it needs.
     if (!parts.desktop || !parts.desktop->followSystemBus(*parts.zoneWatch, *parts.wakeWatch)) {
@@ -124,19 +123,18 @@ void QtShell::watchSystemEvents(const std::string& preferencesPath)
     }
 }
 
-std::optional<int> QtShell::deferToRunningInstance()
+std::optional<int> QtShell::deferToRunningInstance(std::function<void()> openSettings)
 {
-    Parts& parts = *parts_;
-    if (!parts.desktop) {
+    if (!parts_->desktop) {
         return std::nullopt;
     }
-    return parts.desktop->deferToRunningInstance([&parts] { parts.statusBar->performMenuAction("openSettings"); });
+    return parts_->desktop->deferToRunningInstance(std::move(openSettings));
 }
 
-void QtShell::setLabelGuide(std::function<std::vector<std::string>()> guide)
+void QtShell::setLabelGuide(std::function<std::vector<std::string>()> guide, PreferencesStore& store)
 {
     if (parts_->desktop) {
-        parts_->desktop->setLabelGuide(std::move(guide), platform::defaultCenter());
+        parts_->desktop->setLabelGuide(std::move(guide), store.didChange, parts_->systemEvents.timeZoneChanged);
     }
 }
 

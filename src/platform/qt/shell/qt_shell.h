@@ -6,8 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/platform.h"
+#include "platform/foundation/main_queue.h"
+#include "platform/foundation/preferences_store.h"
 #include "platform/qt/shell/desktop_shell.h"
+#include "platform/shell/shell_services.h"
 
 namespace horalet::platform::qt {
 
@@ -32,17 +34,20 @@ public:
     shell::ShellServices services();
     MainQueue& mainQueue();
 
-    // Posts the system's events to the installed centres: clock set, zone
-    // changed, wake from sleep, and a change of the preferences file by
-    // another process (reloading the installed store).
-    void watchSystemEvents(const std::string& preferencesPath);
+    // Tells the system's events through services().systemEvents (clock
+    // set, zone changed, wake from sleep), and reloads the store when
+    // another process changes its file.
+    void watchSystemEvents(PreferencesStore& store, const std::string& preferencesPath);
 
     // With a display, one clock per session: when another instance already
     // runs, asks it to open its settings window and answers the status this
-    // process should exit with.
-    std::optional<int> deferToRunningInstance();
+    // process should exit with. Until this process ends, a later
+    // instance's request runs `openSettings`.
+    std::optional<int> deferToRunningInstance(std::function<void()> openSettings);
 
-    void setLabelGuide(std::function<std::vector<std::string>()> guide);
+    // The titles the current settings can produce, asked for again after
+    // the store or the system zone changed.
+    void setLabelGuide(std::function<std::vector<std::string>()> guide, PreferencesStore& store);
 
 private:
     struct Parts;

@@ -2,24 +2,24 @@
 
 namespace horalet::platform::qt {
 
-WakeWatch::WakeWatch(NotificationCenter& workspaceCenter, os::SuspendGap gap)
-    : center_(workspaceCenter)
-    , gap_(std::move(gap))
+WakeWatch::WakeWatch(os::SuspendGap gap)
+    : gap_(std::move(gap))
 {
 }
 
 void WakeWatch::checkSuspendGap()
 {
     if (gap_.sleptSinceLastCheck()) {
-        center_.post(notifications::workspaceDidWake);
+        Q_EMIT woke();
     }
 }
 
 void WakeWatch::prepareForSleep(bool starting)
 {
     if (!starting) {
-        center_.post(notifications::workspaceDidWake);
+        Q_EMIT woke();
     }
+    Q_EMIT heardLogind();
 }
 
 } // namespace horalet::platform::qt

@@ -13,9 +13,8 @@ constexpr qint64 kLargestZoneFile = 1 << 20;
 
 } // namespace
 
-ZoneWatch::ZoneWatch(NotificationCenter& center, const QString& zoneFile)
-    : center_(center)
-    , watch_(zoneFile, kSettle, [this] { settled(); })
+ZoneWatch::ZoneWatch(const QString& zoneFile)
+    : watch_(zoneFile, kSettle, [this] { settled(); })
 {
     fingerprint_ = fingerprint();
 }
@@ -28,6 +27,8 @@ void ZoneWatch::timedatePropertiesChanged(
         && (changed.contains(zone) || invalidated.contains(zone))) {
         serviceSaidSo_ = true;
         settled();
+    } else {
+        Q_EMIT checked();
     }
 }
 
@@ -46,12 +47,12 @@ QByteArray ZoneWatch::fingerprint() const
 void ZoneWatch::settled()
 {
     QByteArray now = fingerprint();
-    if (now == fingerprint_ && !serviceSaidSo_) {
-        return;
+    if (now != fingerprint_ || serviceSaidSo_) {
+        fingerprint_ = std::move(now);
+        serviceSaidSo_ = false;
+        Q_EMIT zoneChanged();
     }
-    fingerprint_ = std::move(now);
-    serviceSaidSo_ = false;
-    center_.post(notifications::systemTimeZoneDidChange);
+    Q_EMIT checked();
 }
 
 } // namespace horalet::platform::qt

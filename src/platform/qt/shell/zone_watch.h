@@ -4,21 +4,26 @@
 #include <QObject>
 #include <QVariantMap>
 
-#include "platform/foundation/notification_center.h"
 #include "platform/qt/shell/settled_file_watch.h"
 
 namespace horalet::platform::qt {
 
-// Posts systemTimeZoneDidChange when the system zone changes: the zone
-// file (usually a link into the zone database) gets another target or
-// other contents, or the time-and-date service says its zone changed.
+// Tells zoneChanged when the system zone changes: the zone file (usually a
+// link into the zone database) gets another target or other contents, or
+// the time-and-date service says its zone changed. Every look at the file
+// after a burst of changes, and every word from the service, ends in
+// checked, changed or not.
 class ZoneWatch final : public QObject {
     Q_OBJECT
 
 public:
-    ZoneWatch(NotificationCenter& center, const QString& zoneFile);
+    explicit ZoneWatch(const QString& zoneFile);
 
     static QString defaultZoneFile() { return QStringLiteral("/etc/localtime"); }
+
+Q_SIGNALS:
+    void zoneChanged();
+    void checked();
 
 public Q_SLOTS:
     // org.freedesktop.timedate1's PropertiesChanged.
@@ -29,7 +34,6 @@ private:
     QByteArray fingerprint() const;
     void settled();
 
-    NotificationCenter& center_;
     QByteArray fingerprint_;
     bool serviceSaidSo_ = false;
     SettledFileWatch watch_;

@@ -8,14 +8,16 @@ namespace {
 
 class EngineControllerFactory final : public UpdaterControllerFactory {
 public:
-    explicit EngineControllerFactory(EngineConfig config)
+    EngineControllerFactory(EngineConfig config, PreferencesStore& store, const Clock& clock)
         : config_(std::move(config))
+        , store_(store)
+        , clock_(clock)
     {
     }
 
     std::unique_ptr<UpdaterController> makeController(bool startingUpdater, UpdaterDelegate* delegate) override
     {
-        auto controller = std::make_unique<EngineController>(config_, delegate);
+        auto controller = std::make_unique<EngineController>(config_, delegate, store_, clock_);
         if (startingUpdater) {
             // A failure to start shows in canCheckForUpdates staying false.
             (void)controller->updater().startUpdater();
@@ -25,12 +27,15 @@ public:
 
 private:
     EngineConfig config_;
+    PreferencesStore& store_;
+    const Clock& clock_;
 };
 
 } // namespace
 
-EngineController::EngineController(EngineConfig config, UpdaterDelegate* delegate)
-    : engine_(std::make_shared<EngineUpdater>(std::move(config), delegate))
+EngineController::EngineController(
+    EngineConfig config, UpdaterDelegate* delegate, PreferencesStore& store, const Clock& clock)
+    : engine_(std::make_shared<EngineUpdater>(std::move(config), delegate, store, clock))
 {
 }
 
@@ -46,9 +51,10 @@ void EngineController::checkForUpdates()
     engine_->checkForUpdatesWithDialogs();
 }
 
-std::unique_ptr<UpdaterControllerFactory> makeEngineFactory(EngineConfig config)
+std::unique_ptr<UpdaterControllerFactory> makeEngineFactory(
+    EngineConfig config, PreferencesStore& store, const Clock& clock)
 {
-    return std::make_unique<EngineControllerFactory>(std::move(config));
+    return std::make_unique<EngineControllerFactory>(std::move(config), store, clock);
 }
 
 } // namespace horalet::platform::updater::engine

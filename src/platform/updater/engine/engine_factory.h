@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "platform/foundation/clock.h"
+#include "platform/foundation/preferences_store.h"
 #include "platform/updater/engine/engine_config.h"
 #include "platform/updater/updater.h"
 
@@ -13,7 +15,7 @@ class EngineUpdater;
 // user asks for shown with the engine's dialogs.
 class EngineController final : public UpdaterController {
 public:
-    EngineController(EngineConfig config, UpdaterDelegate* delegate);
+    EngineController(EngineConfig config, UpdaterDelegate* delegate, PreferencesStore& store, const Clock& clock);
     ~EngineController() override;
 
     Updater& updater() override;
@@ -25,9 +27,10 @@ private:
     std::shared_ptr<EngineUpdater> engine_;
 };
 
-// Makes engine controllers with `config`. The controllers need a Qt
-// application (QCoreApplication or QApplication) on the main thread and
-// the platform services (the preferences store, the clock).
-std::unique_ptr<UpdaterControllerFactory> makeEngineFactory(EngineConfig config = builtEngineConfig());
+// Makes engine controllers with `config`, keeping their settings in `store`
+// and telling time by `clock`, which outlive them. The controllers need a
+// Qt application (QCoreApplication or QApplication) on the main thread.
+std::unique_ptr<UpdaterControllerFactory> makeEngineFactory(
+    EngineConfig config, PreferencesStore& store, const Clock& clock);
 
 } // namespace horalet::platform::updater::engine

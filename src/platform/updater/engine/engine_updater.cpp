@@ -5,11 +5,7 @@
 #include <climits>
 #include <cstdio>
 
-#include "platform/foundation/clock.h"
-#include "platform/foundation/notification_center.h"
-#include "platform/foundation/preferences_store.h"
 #include "platform/linux/atomic_file.h"
-#include "platform/platform.h"
 #include "platform/updater/engine/check_schedule.h"
 #include "platform/updater/engine/package_marker.h"
 #include "platform/updater/engine/private_folder.h"
@@ -48,40 +44,17 @@ UpdaterDelegate& delegateOrNone(UpdaterDelegate* delegate)
 
 } // namespace
 
-// The two settings, kept in the store and mirrored for observers; a change
-// another process makes to the store reaches the observers too.
-struct EngineUpdater::Settings {
-    ObservedProperty<bool> automaticallyChecks{defaults().boolForKey(keys::automaticallyChecks)};
-    ObservedProperty<bool> automaticallyDownloads{defaults().boolForKey(keys::automaticallyDownloads)};
-
-    static void follow(ObservedProperty<bool>& property, const char* key)
-    {
-        if (const bool stored = defaults().boolForKey(key); stored != property.get()) {
-            property.set(stored);
-        }
-    }
-
-    static void write(ObservedProperty<bool>& property, const char* key, bool on)
-    {
-        // The mirror first, so the store's change notification finds
-        // nothing to follow and observers hear of the change once.
-        property.set(on);
-        defaults().setBool(key, on);
-    }
-};
-
-EngineUpdater::EngineUpdater(EngineConfig config, UpdaterDelegate* delegate)
+EngineUpdater::EngineUpdater(
+    EngineConfig config, UpdaterDelegate* delegate, PreferencesStore& store, const Clock& clock)
     : config_(std::move(config))
     , delegate_(delegateOrNone(delegate))
+    , store_(store)
+    , clock_(clock)
     , dialogs_(config_.makeDialogs ? config_.makeDialogs() : nullptr)
-    , settings_(std::make_shared<Settings>())
+    , automaticallyChecks_(store.boolForKey(keys::automaticallyChecks))
+    , automaticallyDownloads_(store.boolForKey(keys::automaticallyDownloads))
+    , storeChanges_(store.didChange.connect([this] { followStore(); }))
 {
-    defaultCenter().addObserver(notifications::preferencesDidChange, [weak = std::weak_ptr(settings_)] {
-        if (const auto settings = weak.lock()) {
-            Settings::follow(settings->automaticallyChecks, keys::automaticallyChecks);
-            Settings::follow(settings->automaticallyDownloads, keys::automaticallyDownloads);
-        }
-    });
     checkTimer_.setSingleShot(true);
     QObject::connect(&checkTimer_, &QTimer::timeout, &lifetime_, [this] {
         checkForUpdatesInBackground();
@@ -90,6 +63,24 @@ EngineUpdater::EngineUpdater(EngineConfig config, UpdaterDelegate* delegate)
 }
 
 EngineUpdater::~EngineUpdater() = default;
+
+void EngineUpdater::followStore()
+{
+    for (auto [mirror, key] : {std::pair{&automaticallyChecks_, keys::automaticallyChecks},
+             std::pair{&automaticallyDownloads_, keys::automaticallyDownloads}}) {
+        if (const bool stored = store_.boolForKey(key); stored != mirror->get()) {
+            mirror->set(stored);
+        }
+    }
+}
+
+void EngineUpdater::writeSetting(ObservedValue<bool>& mirror, const char* key, bool on)
+{
+    // The mirror first, so the store's change notification finds nothing
+    // to follow and observers hear of the change once.
+    mirror.set(on);
+    store_.setBool(key, on);
+}
 
 std::optional<UpdaterError> EngineUpdater::startUpdater()
 {
@@ -130,38 +121,38 @@ bool EngineUpdater::canCheckForUpdates() const
 
 bool EngineUpdater::automaticallyChecksForUpdates() const
 {
-    return settings_->automaticallyChecks.get();
+    return automaticallyChecks_.get();
 }
 
 void EngineUpdater::setAutomaticallyChecksForUpdates(bool on)
 {
-    Settings::write(settings_->automaticallyChecks, keys::automaticallyChecks, on);
+    writeSetting(automaticallyChecks_, keys::automaticallyChecks, on);
     reschedule();
 }
 
 bool EngineUpdater::automaticallyDownloadsUpdates() const
 {
-    return settings_->automaticallyDownloads.get();
+    return automaticallyDownloads_.get();
 }
 
 void EngineUpdater::setAutomaticallyDownloadsUpdates(bool on)
 {
-    Settings::write(settings_->automaticallyDownloads, keys::automaticallyDownloads, on);
+    writeSetting(automaticallyDownloads_, keys::automaticallyDownloads, on);
 }
 
-ObservationToken EngineUpdater::observeCanCheckForUpdates(std::function<void()> handler)
+Connection EngineUpdater::observeCanCheckForUpdates(std::function<void()> handler)
 {
     return canCheck_.observe(std::move(handler));
 }
 
-ObservationToken EngineUpdater::observeAutomaticallyChecksForUpdates(std::function<void()> handler)
+Connection EngineUpdater::observeAutomaticallyChecksForUpdates(std::function<void()> handler)
 {
-    return settings_->automaticallyChecks.observe(std::move(handler));
+    return automaticallyChecks_.observe(std::move(handler));
 }
 
-ObservationToken EngineUpdater::observeAutomaticallyDownloadsUpdates(std::function<void()> handler)
+Connection EngineUpdater::observeAutomaticallyDownloadsUpdates(std::function<void()> handler)
 {
-    return settings_->automaticallyDownloads.observe(std::move(handler));
+    return automaticallyDownloads_.observe(std::move(handler));
 }
 
 void EngineUpdater::checkForUpdatesInBackground()
@@ -453,7 +444,7 @@ bool EngineUpdater::isStaged(const AppcastEntry& update) const
 
 std::string EngineUpdater::currentFeedUrl() const
 {
-    if (auto chosen = defaults().stringForKey(keys::feedUrl); chosen && !chosen->empty()) {
+    if (auto chosen = store_.stringForKey(keys::feedUrl); chosen && !chosen->empty()) {
         return *chosen;
     }
     return config_.feedUrl;
@@ -474,7 +465,7 @@ TransferRules EngineUpdater::transferRules() const
 
 void EngineUpdater::recordCheckTime()
 {
-    defaults().setInteger(keys::lastCheckTime, static_cast<std::int64_t>(clock().now().secondsSinceEpoch));
+    store_.setInteger(keys::lastCheckTime, static_cast<std::int64_t>(clock_.now().secondsSinceEpoch));
 }
 
 void EngineUpdater::reschedule()
@@ -484,10 +475,10 @@ void EngineUpdater::reschedule()
         return;
     }
     std::optional<double> lastCheck;
-    if (defaults().objectForKey(keys::lastCheckTime)) {
-        lastCheck = static_cast<double>(defaults().integerForKey(keys::lastCheckTime));
+    if (store_.objectForKey(keys::lastCheckTime)) {
+        lastCheck = static_cast<double>(store_.integerForKey(keys::lastCheckTime));
     }
-    const double seconds = secondsUntilNextCheck(lastCheck, clock().now().secondsSinceEpoch,
+    const double seconds = secondsUntilNextCheck(lastCheck, clock_.now().secondsSinceEpoch,
         static_cast<double>(config_.checkInterval.count()), static_cast<double>(config_.overdueCheckDelay.count()));
     checkTimer_.start(static_cast<int>(std::min(seconds * 1000.0, static_cast<double>(INT_MAX))));
 }

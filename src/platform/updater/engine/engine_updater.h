@@ -7,7 +7,9 @@
 #include <optional>
 #include <string>
 
-#include "platform/foundation/key_value_observing.h"
+#include "platform/foundation/clock.h"
+#include "platform/foundation/observed_value.h"
+#include "platform/foundation/preferences_store.h"
 #include "platform/updater/engine/appcast.h"
 #include "platform/updater/engine/engine_config.h"
 #include "platform/updater/engine/update_network.h"
@@ -24,7 +26,8 @@ namespace horalet::platform::updater::engine {
 // actions it hands out can tell whether it still exists.
 class EngineUpdater final : public Updater, public std::enable_shared_from_this<EngineUpdater> {
 public:
-    EngineUpdater(EngineConfig config, UpdaterDelegate* delegate);
+    // Keeps its settings in `store` and tells time by `clock`; both outlive it.
+    EngineUpdater(EngineConfig config, UpdaterDelegate* delegate, PreferencesStore& store, const Clock& clock);
     EngineUpdater(const EngineUpdater&) = delete;
     EngineUpdater& operator=(const EngineUpdater&) = delete;
     ~EngineUpdater() override;
@@ -37,9 +40,9 @@ public:
     bool automaticallyDownloadsUpdates() const override;
     void setAutomaticallyDownloadsUpdates(bool on) override;
 
-    [[nodiscard]] ObservationToken observeCanCheckForUpdates(std::function<void()> handler) override;
-    [[nodiscard]] ObservationToken observeAutomaticallyChecksForUpdates(std::function<void()> handler) override;
-    [[nodiscard]] ObservationToken observeAutomaticallyDownloadsUpdates(std::function<void()> handler) override;
+    Connection observeCanCheckForUpdates(std::function<void()> handler) override;
+    Connection observeAutomaticallyChecksForUpdates(std::function<void()> handler) override;
+    Connection observeAutomaticallyDownloadsUpdates(std::function<void()> handler) override;
 
     void checkForUpdatesInBackground() override;
     // A check the user asked for, answered with the engine's dialogs.
@@ -54,7 +57,6 @@ public:
     std::optional<std::string> stagedVersion() const;
 
 private:
-    struct Settings;
     struct Cycle {
         UpdateCheck check;
         bool userInitiated = false;
@@ -86,11 +88,20 @@ private:
     std::string partPath() const;
     std::string stagedPath() const;
 
+    // The two settings, kept in the store and mirrored for observers; a
+    // change another process makes to the store reaches the observers too.
+    void followStore();
+    void writeSetting(ObservedValue<bool>& mirror, const char* key, bool on);
+
     EngineConfig config_;
     UpdaterDelegate& delegate_;
+    PreferencesStore& store_;
+    const Clock& clock_;
     std::unique_ptr<UpdateDialogs> dialogs_;
-    std::shared_ptr<Settings> settings_;
-    ObservedProperty<bool> canCheck_{false};
+    ObservedValue<bool> automaticallyChecks_;
+    ObservedValue<bool> automaticallyDownloads_;
+    ObservedValue<bool> canCheck_{false};
+    Connection storeChanges_;
     bool started_ = false;
     std::string publicKey_;
     std::optional<Cycle> cycle_;

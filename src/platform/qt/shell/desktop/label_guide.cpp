@@ -2,20 +2,21 @@
 
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <utility>
 
 namespace horalet::platform::qt {
 
-void LabelGuide::setSource(Samples samples, NotificationCenter& changes)
+void LabelGuide::setSource(Samples samples, Signal<>& settingsChanged, Signal<>& zoneChanged)
 {
     samples_ = std::move(samples);
     stale_ = true;
-    changes.addObserver(notifications::preferencesDidChange, [this] { stale_ = true; });
-    changes.addObserver(notifications::systemTimeZoneDidChange, [this] { stale_ = true; });
+    settingsChanged_ = settingsChanged.connect([this] { stale_ = true; });
+    zoneChanged_ = zoneChanged.connect([this] { stale_ = true; });
 }
 
 QString LabelGuide::current()
 {
-    if (!stale_.exchange(false) || !samples_) {
+    if (!std::exchange(stale_, false) || !samples_) {
         return current_;
     }
     const QFontMetrics metrics(QGuiApplication::font());

@@ -1,13 +1,12 @@
 #pragma once
 
-#include <atomic>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include <QString>
 
-#include "platform/foundation/notification_center.h"
+#include "platform/foundation/signal.h"
 
 namespace horalet::platform::qt {
 
@@ -18,13 +17,15 @@ class LabelGuide {
 public:
     using Samples = std::function<std::vector<std::string>()>;
 
-    void setSource(Samples samples, NotificationCenter& changes);
+    void setSource(Samples samples, Signal<>& settingsChanged, Signal<>& zoneChanged);
     QString current();
 
 private:
     Samples samples_;
-    std::atomic<bool> stale_ = true;
+    bool stale_ = true;
     QString current_;
+    Connection settingsChanged_;
+    Connection zoneChanged_;
 };
 
 } // namespace horalet::platform::qt

@@ -43,9 +43,10 @@ void QtDesktopShell::activate()
     }
 }
 
-void QtDesktopShell::setLabelGuide(std::function<std::vector<std::string>()> guide, NotificationCenter& changes)
+void QtDesktopShell::setLabelGuide(
+    std::function<std::vector<std::string>()> guide, Signal<>& settingsChanged, Signal<>& zoneChanged)
 {
-    guide_.setSource(std::move(guide), changes);
+    guide_.setSource(std::move(guide), settingsChanged, zoneChanged);
 }
 
 std::optional<int> QtDesktopShell::deferToRunningInstance(std::function<void()> openSettings)
@@ -103,9 +104,10 @@ public:
     shell::Windows& windows() override { return shell_.windows(); }
     shell::Alerts& alerts() override { return shell_.alerts(); }
     void activate() override { shell_.activate(); }
-    void setLabelGuide(std::function<std::vector<std::string>()> guide, NotificationCenter& changes) override
+    void setLabelGuide(
+        std::function<std::vector<std::string>()> guide, Signal<>& settingsChanged, Signal<>& zoneChanged) override
     {
-        shell_.setLabelGuide(std::move(guide), changes);
+        shell_.setLabelGuide(std::move(guide), settingsChanged, zoneChanged);
     }
     std::optional<int> deferToRunningInstance(std::function<void()> openSettings) override
     {

@@ -36,7 +36,8 @@ public:
     shell::Windows& windows() override { return *windows_; }
     shell::Alerts& alerts() override { return alerts_; }
     void activate() override;
-    void setLabelGuide(std::function<std::vector<std::string>()> guide, NotificationCenter& changes) override;
+    void setLabelGuide(
+        std::function<std::vector<std::string>()> guide, Signal<>& settingsChanged, Signal<>& zoneChanged) override;
     std::optional<int> deferToRunningInstance(std::function<void()> openSettings) override;
     bool followSystemBus(ZoneWatch& zone, WakeWatch& wake) override;
 
