@@ -44,7 +44,9 @@ std::optional<TimeZone> namedAtPath(const std::string& path)
 {
     std::error_code error;
     const std::filesystem::path resolved = std::filesystem::canonical(path, error);
-    for (const std::string& candidate : {error ? std::string() : resolved.string(), path}) {
+    // The path as written names the zone first; a link such as
+    // /etc/localtime names it through its target.
+    for (const std::string& candidate : {path, error ? std::string() : resolved.string()}) {
         if (const std::string name = zoneNameOfPath(candidate); !name.empty()) {
             if (auto zone = TimeZone::named(name)) {
                 return zone;
