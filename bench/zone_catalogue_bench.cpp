@@ -59,7 +59,8 @@ template <typename Search> void searchPerKeystroke(benchmark::State& state, Sear
 // The rows as references into the catalogue.
 void BM_FilteredZoneRefs(benchmark::State& state)
 {
-    searchPerKeystroke(state, ZoneChoice::filteredZoneRefs);
+    searchPerKeystroke(
+        state, [](std::string_view query, std::string_view tz) { return ZoneChoice::filteredZoneRefs(query, tz); });
 }
 BENCHMARK(BM_FilteredZoneRefs)->DenseRange(0, 6)->Unit(benchmark::kMicrosecond);
 

@@ -22,9 +22,10 @@ std::string zoneWhenFollowing(bool follow, const platform::TimeZone& systemZone,
     return platform::databaseEquivalent(systemZone, now);
 }
 
-std::vector<std::reference_wrapper<const TZItem>> filteredZoneRefs(std::string_view query, std::string_view tz)
+std::vector<std::reference_wrapper<const TZItem>> filteredZoneRefs(
+    const SearchableZones& zones, std::string_view query, std::string_view tz)
 {
-    const std::vector<TZItem>& all = TZList::all();
+    const std::vector<TZItem>& all = zones.items;
     const std::string needle = platform::lowercased(platform::trimmingWhitespaceSet(query));
 
     std::vector<std::reference_wrapper<const TZItem>> matches;
@@ -32,8 +33,8 @@ std::vector<std::reference_wrapper<const TZItem>> filteredZoneRefs(std::string_v
     if (needle.empty()) {
         matches.assign(all.begin(), all.end());
     } else {
-        const std::vector<std::string>& titles = TZList::lowercasedTitles();
-        const std::vector<std::string>& cities = TZList::lowercasedCities();
+        const std::vector<std::string>& titles = zones.lowercasedTitles;
+        const std::vector<std::string>& cities = zones.lowercasedCities;
         for (std::size_t i = 0; i < all.size(); ++i) {
             if (platform::contains(titles[i], needle) || platform::contains(cities[i], needle)) {
                 matches.push_back(all[i]);
@@ -48,6 +49,12 @@ std::vector<std::reference_wrapper<const TZItem>> filteredZoneRefs(std::string_v
         }
     }
     return matches;
+}
+
+std::vector<std::reference_wrapper<const TZItem>> filteredZoneRefs(std::string_view query, std::string_view tz)
+{
+    return filteredZoneRefs(
+        SearchableZones{TZList::all(), TZList::lowercasedTitles(), TZList::lowercasedCities()}, query, tz);
 }
 
 std::vector<TZItem> filteredZones(std::string_view query, std::string_view tz)

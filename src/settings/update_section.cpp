@@ -1,12 +1,19 @@
 #include "settings/settings_view.h"
 
+#include "settings/package_host.h"
+
 namespace horalet {
 
 using namespace platform::ui;
 
 namespace {
 
-constexpr std::string_view kPackageNote = "。更新包托管于腾讯云 COS，经 Ed25519 签名验证后替换。";
+// The host comes from the build: the release host, or the host of the feed
+// a build was made with.
+std::string packageNote()
+{
+    return std::string("。更新包托管于") + build::kPackageHost + "，经 Ed25519 签名验证后替换。";
+}
 
 // Once an update is ready it can be installed at once; until then the
 // user may ask for a check whenever the updater can begin one.
@@ -39,7 +46,7 @@ Node SettingsView::updateSection() const
             installOrCheckButton(model)),
         toggle("自动检查新版本", std::move(automaticChecks)),
         toggle("自动在后台下载新版本", std::move(backgroundDownloads)).disabled(!model->automatic.get()),
-        text(Label::verbatim(model->status.get() + std::string(kPackageNote)))
+        text(Label::verbatim(model->status.get() + packageNote()))
             .font(Font::caption())
             .foregroundStyle(Foreground::secondary));
 }

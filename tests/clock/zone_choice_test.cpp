@@ -115,6 +115,34 @@ TEST_F(FilteredZonesTest, ReferencesListTheSameItemsWithoutCopyingThem)
     }
 }
 
+// The search is a function of the catalogue it is given: three zones, and
+// a Chinese city that only the city column holds.
+TEST(FilteredZoneRefs, SearchesTheGivenCatalogueByTitleAndCity)
+{
+    const std::vector<TZItem> items{{"Etc/GMT+10", "Etc/GMT+10 ·  · GMT-10"},
+        {"America/New_York", "America/New_York · 北美东部时间 · GMT-5"},
+        {"Asia/Tokyo", "Asia/Tokyo · 日本时间 · GMT+9"}};
+    const std::vector<std::string> titles{
+        "etc/gmt+10 ·  · gmt-10", "america/new_york · 北美东部时间 · gmt-5", "asia/tokyo · 日本时间 · gmt+9"};
+    const std::vector<std::string> cities{"", "纽约", "东京"};
+    const ZoneChoice::SearchableZones zones{items, titles, cities};
+    struct Case {
+        const char* query;
+        const char* tz;
+        std::vector<std::string> ids;
+    };
+    for (const Case& c : std::vector<Case>{
+             {" GMT ", "", {"Etc/GMT+10", "America/New_York", "Asia/Tokyo"}},
+             {"纽约", "", {"America/New_York"}},
+             {"纽约", "Asia/Tokyo", {"Asia/Tokyo", "America/New_York"}},
+             {"TOKYO", "Asia/Tokyo", {"Asia/Tokyo"}},
+             {"xyzzy", "Europe/Paris", {}},
+         }) {
+        const auto found = ZoneChoice::filteredZoneRefs(zones, c.query, c.tz);
+        EXPECT_EQ(idsOf(std::vector<TZItem>(found.begin(), found.end())), c.ids) << c.query << " / " << c.tz;
+    }
+}
+
 TEST(FollowSystem, OnMeansTheEmptyZoneAndOffStoresTheSystemZone)
 {
     const platform::TimeZone berlin = *platform::TimeZone::named("Europe/Berlin");

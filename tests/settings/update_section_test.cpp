@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "build_info.h"
+#include "settings/package_host.h"
 #include "settings/settings_fixture.h"
 
 namespace horalet::testing {
@@ -13,7 +14,8 @@ using platform::ui::Button;
 using platform::ui::ButtonStyle;
 using platform::ui::Node;
 
-constexpr std::string_view kPackageNote = "。更新包托管于腾讯云 COS，经 Ed25519 签名验证后替换。";
+// "腾讯云 COS" unless the build was made for another feed host.
+const std::string kPackageNote = std::string("。更新包托管于") + build::kPackageHost + "，经 Ed25519 签名验证后替换。";
 
 class UpdateSectionTest : public SettingsFormTest {
 protected:
@@ -41,7 +43,7 @@ TEST_F(UpdateSectionTest, BeforeStartTheCheckIsDimmedAndTheVersionShown)
     check.press();
     EXPECT_EQ(factory.updater.userChecks(), 0);
 
-    EXPECT_EQ(statusLine(root), "自动检查新版本" + std::string(kPackageNote));
+    EXPECT_EQ(statusLine(root), "自动检查新版本" + kPackageNote);
     const Node& status = section(root).children()[3];
     EXPECT_EQ(status.style().font, platform::ui::Font::caption());
     EXPECT_EQ(status.style().foreground, platform::ui::Foreground::secondary);
@@ -77,7 +79,7 @@ TEST_F(UpdateSectionTest, ReadyUpdateOffersOnlyTheProminentInstallButton)
 
     install.press();
     const Node pressed = view.body();
-    EXPECT_EQ(statusLine(pressed), "正在安装新版本…" + std::string(kPackageNote));
+    EXPECT_EQ(statusLine(pressed), "正在安装新版本…" + kPackageNote);
     EXPECT_EQ(labelOf(versionRow(pressed).children()[3]), "重启并安装 1.2.0");
     versionRow(pressed).children()[3].press();
     EXPECT_EQ(installs, 1);
@@ -114,8 +116,8 @@ TEST_F(UpdateSectionTest, ModelChangeAsksForARedrawThatShowsTheNewValue)
     const platform::Connection watching
         = view.willChange().connect([&] { drawnAtNotice.push_back(statusLine(view.body())); });
     model->status = "更新检查完成";
-    EXPECT_EQ(drawnAtNotice, std::vector<std::string>{"自动检查新版本" + std::string(kPackageNote)});
-    EXPECT_EQ(statusLine(view.body()), "更新检查完成" + std::string(kPackageNote));
+    EXPECT_EQ(drawnAtNotice, std::vector<std::string>{"自动检查新版本" + kPackageNote});
+    EXPECT_EQ(statusLine(view.body()), "更新检查完成" + kPackageNote);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cmath>
 #include <thread>
 #include <vector>
 
@@ -68,7 +69,9 @@ std::shared_ptr<platform::shell::Timer> repeatingTimer(
 TEST(QtRunLoop, FiresNeverEarlyAndKeepsTheScheduleOfTheFirstFireDate)
 {
     // A clock 40 ms behind the event loop: every Qt wake-up comes early by
-    // that clock and has to be re-armed rather than fired.
+    // that clock and has to be re-armed rather than fired. How late a fire
+    // comes depends on the machine's load; scripts/measure-terminal measures
+    // it. Here: never before its date, and always on the first date's grid.
     for (const double shift : {0.0, -0.040}) {
         SCOPED_TRACE(shift);
         const ShiftedClock clock(shift);
@@ -76,14 +79,17 @@ TEST(QtRunLoop, FiresNeverEarlyAndKeepsTheScheduleOfTheFirstFireDate)
         platform::qt::QtRunLoop loop(clock);
         const auto timer = repeatingTimer(clock, log, 0.05, 0.1);
         const Instant first = timer->fireDate();
+        std::vector<Instant> due{first};
+        log.onFire = [&] { due.push_back(timer->fireDate()); };
         loop.addTimer(timer);
 
         ASSERT_TRUE(spinUntil([&] { return log.firedAt.size() >= 4; }));
         timer->invalidate();
         for (std::size_t fire = 0; fire < 4; ++fire) {
-            const Instant due = first.advanced(0.1 * static_cast<double>(fire));
-            EXPECT_GE(log.firedAt[fire], due) << "fire " << fire;
-            EXPECT_LT(log.firedAt[fire].secondsSinceEpoch - due.secondsSinceEpoch, 0.05) << "fire " << fire;
+            EXPECT_GE(log.firedAt[fire], due[fire]) << "fire " << fire;
+            EXPECT_GT(due[fire + 1], log.firedAt[fire]) << "the next date lies ahead, fire " << fire;
+            const double intervals = (due[fire + 1].secondsSinceEpoch - first.secondsSinceEpoch) / 0.1;
+            EXPECT_NEAR(intervals, std::round(intervals), 1e-4) << "on the grid, fire " << fire;
         }
     }
 }

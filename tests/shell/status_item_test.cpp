@@ -109,6 +109,7 @@ TEST_F(StatusItemTest, RegistersWithTheWatcherAndAgainWheneverItRestarts)
     const auto item = makeItem();
     ASSERT_TRUE(spinUntil([&] { return watcher.registrations.size() == 1; }));
     EXPECT_EQ(watcher.registrations.first(), service);
+    ASSERT_TRUE(spinUntil([&] { return item->hadHost(); }));
     EXPECT_FALSE(item->showsWindow());
 
     watcher.stop();

@@ -23,7 +23,7 @@ using testing::makePackage;
 
 HttpResponse ok(const std::string& body)
 {
-    return {200, QByteArray::fromStdString(body), {}, std::nullopt};
+    return {200, QByteArray::fromStdString(body)};
 }
 
 // A gzip stream of stored (uncompressed) blocks: the marker inside stays
@@ -160,20 +160,24 @@ TEST_F(Engine, AnUnreadableFeedFinishesTheCycleWith1000)
     oversized.insert(oversized.indexOf("<title>"), QByteArray(1024 * 1024, ' '));
     const QByteArray doctype = "<?xml version=\"1.0\"?><!DOCTYPE rss SYSTEM \"http://127.0.0.1/rss.dtd\">"
         + feedXml({{.signedBytes = package}}).mid(39);
+    // Signed as served: what is wrong is the feed itself, or its transfer.
     const std::pair<const char*, HttpResponse> cases[] = {
         {"malformed", ok("<rss><channel><item></channel>")},
-        {"document type", {200, doctype, {}, std::nullopt}},
-        {"missing", {404, "gone", {}, std::nullopt}},
-        {"server error", {500, "oops", {}, std::nullopt}},
-        {"too large", {200, oversized, {}, std::nullopt}},
-        {"redirect loop", {302, {}, {{"Location", "/appcast.xml"}}, std::nullopt}},
+        {"document type", {200, doctype}},
+        {"missing", {404, "gone"}},
+        {"server error", {500, "oops"}},
+        {"too large", {200, oversized}},
+        {"redirect loop", {302, {}, {{"Location", "/appcast.xml"}}}},
     };
     const auto engine = startEngine();
     for (const auto& [what, response] : cases) {
         delegate.events.clear();
+        reports.clear();
+        publishFeed(response.body, response.body);
         server.serve("/appcast.xml", response);
         checkInBackground(*engine);
         EXPECT_EQ(delegate.events, (Events{"finished 1000"})) << what;
+        EXPECT_EQ(reports.size(), 1u) << what << ": one line per failed check";
     }
 }
 
@@ -220,11 +224,13 @@ TEST_F(Engine, RefusesEveryBadPackageAndStagesNothing)
         {"truncated", ok(package.substr(0, 20)), {.signedBytes = package}, errorCodes::downloadFailed},
         {"broken off", {200, QByteArray::fromStdString(package.substr(0, 20)), {}, 500}, {.signedBytes = package},
             errorCodes::downloadFailed},
+        {"announced longer than the feed says", {200, QByteArray::fromStdString(package), {}, 4096},
+            {.signedBytes = package}, errorCodes::downloadFailed},
         {"oversized", ok(package + std::string(4096, 'x')), {.signedBytes = package}, errorCodes::downloadFailed},
         {"older bytes labelled newer", ok(older), {.signedBytes = older}, errorCodes::downgradeOrMislabel},
         {"no version inside", ok("#!/bin/sh\n"), {.signedBytes = "#!/bin/sh\n"}, errorCodes::downgradeOrMislabel},
-        {"missing", {404, "gone", {}, std::nullopt}, {.signedBytes = package}, errorCodes::downloadFailed},
-        {"redirect loop", {302, {}, {{"Location", "/horalet-2.0"}}, std::nullopt}, {.signedBytes = package},
+        {"missing", {404, "gone"}, {.signedBytes = package}, errorCodes::downloadFailed},
+        {"redirect loop", {302, {}, {{"Location", "/horalet-2.0"}}}, {.signedBytes = package},
             errorCodes::downloadFailed},
     };
     const auto engine = startEngine();
@@ -245,8 +251,7 @@ TEST_F(Engine, RefusesEveryBadPackageAndStagesNothing)
 TEST_F(Engine, AGzipEncodedTransferKeepsTheExactSignedBytes)
 {
     const std::string gzipped = gzipStored(package);
-    server.serve(
-        "/horalet-2.0", {200, QByteArray::fromStdString(gzipped), {{"Content-Encoding", "gzip"}}, std::nullopt});
+    server.serve("/horalet-2.0", {200, QByteArray::fromStdString(gzipped), {{"Content-Encoding", "gzip"}}});
     publish({{.signedBytes = gzipped}});
     const auto engine = startEngine();
 
@@ -273,6 +278,8 @@ TEST_F(Engine, DoesNotStartWithoutAKeyAUsableFeedOrAReplaceableProgram)
         {"no feed", [](EngineConfig& c) { c.feedUrl.clear(); }, errorCodes::badFeedUrl},
         {"ftp feed", [](EngineConfig& c) { c.feedUrl = "ftp://127.0.0.1/appcast.xml"; }, errorCodes::badFeedUrl},
         {"no host", [](EngineConfig& c) { c.feedUrl = "https:///appcast.xml"; }, errorCodes::badFeedUrl},
+        {"plain http off loopback", [](EngineConfig& c) { c.feedUrl = "http://example.com/appcast.xml"; },
+            errorCodes::badFeedUrl},
         {"distribution package", [](EngineConfig& c) { c.programPath = "/usr/bin/sleep"; },
             errorCodes::noWritePermission},
         {"read-only folder", [](EngineConfig& c) { c.programPath = "/proc/version"; }, errorCodes::noWritePermission},
@@ -293,12 +300,15 @@ TEST_F(Engine, DoesNotStartWithoutAKeyAUsableFeedOrAReplaceableProgram)
         EXPECT_TRUE(delegate.events.empty()) << what << ": no update is offered";
     }
     EXPECT_TRUE(server.requests().empty());
+    EXPECT_EQ(reports.size(), 3u) << "a feed named but unusable is reported; updates off by design are not";
 }
 
 TEST_F(Engine, TheStoreCanNameAnotherFeed)
 {
     server.serve("/horalet-2.0", ok(package));
-    server.serve("/beta.xml", {200, feedXml({{.signedBytes = package}}), {}, std::nullopt});
+    const QByteArray beta = feedXml({{.signedBytes = package}});
+    server.serve("/beta.xml", {200, beta});
+    server.serve("/beta.xml.sig", ok(testing::base64(testing::signWithTestKey(beta.toStdString()))));
     platform.store.setString(keys::feedUrl, server.url("/beta.xml").toString().toStdString());
     const auto engine = startEngine();
     checkInBackground(*engine);
@@ -422,20 +432,74 @@ TEST_F(Engine, AUserCheckAnswersWithTheEnginesDialogs)
     }
 }
 
-TEST_F(Engine, TheBuiltConfigurationNamesThisProgramAndAPrivateCache)
+// The AppImage runtime passes $APPIMAGE and $APPDIR on to every program
+// started from inside an AppImage: they name this program's file only when
+// this program runs from that AppImage's own mount.
+TEST_F(Engine, TheBuiltConfigurationNamesThisProgramNotAForeignAppImageAndAPrivateCache)
 {
+    const std::string foreign = folder.filePath(QStringLiteral("Other.AppImage")).toStdString();
+    std::string error;
+    ASSERT_TRUE(os::writeFileAtomically(foreign, "#!/bin/sh\n", 0755, error)) << error;
     const QByteArray cacheHome = folder.filePath(QStringLiteral("xdg-cache")).toLocal8Bit();
+    const QByteArray ownFolder = QCoreApplication::applicationDirPath().toLocal8Bit();
     qputenv("XDG_CACHE_HOME", cacheHome);
-    const EngineConfig running = builtEngineConfig();
-    qputenv("APPIMAGE", QByteArray::fromStdString(program));
-    const EngineConfig appImage = builtEngineConfig();
-    qunsetenv("APPIMAGE");
-    qunsetenv("XDG_CACHE_HOME");
+    qputenv("APPIMAGE", QByteArray::fromStdString(foreign));
+    const EngineConfig appImageOnly = builtEngineConfig();
+    qputenv("APPDIR", folder.path().toLocal8Bit());
+    const EngineConfig otherMount = builtEngineConfig();
+    qputenv("APPDIR", ownFolder);
+    const EngineConfig folderNotMount = builtEngineConfig();
+    for (const char* name : {"APPIMAGE", "APPDIR", "XDG_CACHE_HOME"}) {
+        qunsetenv(name);
+    }
 
-    EXPECT_EQ(running.programPath, QCoreApplication::applicationFilePath().toStdString());
-    EXPECT_EQ(appImage.programPath, program);
-    EXPECT_EQ(running.cacheFolder, cacheHome.toStdString() + "/horalet/updates");
-    EXPECT_EQ(running.currentVersion, build::kVersion);
+    const std::string self = QCoreApplication::applicationFilePath().toStdString();
+    EXPECT_EQ(appImageOnly.programPath, self);
+    EXPECT_EQ(otherMount.programPath, self);
+    EXPECT_EQ(folderNotMount.programPath, self);
+    EXPECT_EQ(appImageOnly.cacheFolder, cacheHome.toStdString() + "/horalet/updates");
+    EXPECT_EQ(appImageOnly.currentVersion, build::kVersion);
+    EXPECT_TRUE(appImageOnly.requireSignedFeed);
+}
+
+struct ForeignCase {
+    const char* what;
+    std::string programAtCheck; // the program file while the update downloads
+    std::string programAtInstall;
+    Events events;
+};
+
+// A file that is not this very program (another program, another version of
+// this one) is never replaced: an update is not kept for it, and a staged
+// update is dropped when the file changed into one.
+TEST_F(Engine, NeverReplacesAFileThatIsNotThisProgram)
+{
+    const std::string foreign = "#!/bin/sh\necho another program\n";
+    const std::string otherVersion = makePackage("0.9", "old");
+    const ForeignCase cases[] = {
+        {"another program at the check", foreign, foreign, {"found 2.0", "failed 4012", "finished 4012"}},
+        {"another version at the check", otherVersion, otherVersion, {"found 2.0", "failed 4012", "finished 4012"}},
+        {"another program at the install", oldProgram, foreign, {"found 2.0", "ready 2.0", "finished"}},
+    };
+    server.serve("/horalet-2.0", ok(package));
+    publish({{.signedBytes = package}});
+    for (const auto& [what, programAtCheck, programAtInstall, events] : cases) {
+        delegate.events.clear();
+        reports.clear();
+        std::string error;
+        ASSERT_TRUE(os::writeFileAtomically(program, programAtCheck, 0755, error)) << error;
+        const auto engine = startEngine();
+        checkInBackground(*engine);
+        EXPECT_EQ(delegate.events, events) << what;
+        ASSERT_TRUE(os::writeFileAtomically(program, programAtInstall, 0755, error)) << error;
+        reports.clear();
+
+        EXPECT_FALSE(engine->installStagedUpdate()) << what;
+
+        EXPECT_EQ(programContents(), programAtInstall) << what;
+        EXPECT_EQ(reports.size(), events.size() == 3 && events[1] == "ready 2.0" ? 1u : 0u) << what;
+        EXPECT_TRUE(cacheFiles().empty()) << what;
+    }
 }
 
 TEST_F(Engine, TheFactoryStartsTheUpdaterWhenAsked)

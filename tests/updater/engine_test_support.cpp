@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "platform/linux/atomic_file.h"
-#include "test_signing.h"
 
 namespace horalet::testing {
 
@@ -72,7 +71,7 @@ platform::updater::engine::EngineConfig EngineFixture::config()
     config.currentVersion = "1.0";
     config.programPath = program;
     config.cacheFolder = cacheFolder;
-    config.transferTimeout = std::chrono::seconds(5);
+    config.inactivityTimeout = std::chrono::seconds(5);
     config.makeDialogs = [this] { return std::make_unique<RecordingDialogs>(dialogLog, answerInstallNow); };
     config.makeNetwork = platform::updater::engine::makeQtUpdateNetwork;
     config.relaunch = [this](const std::string& path) {
@@ -80,6 +79,7 @@ platform::updater::engine::EngineConfig EngineFixture::config()
         return true;
     };
     config.quit = [this] { ++quits; };
+    config.report = [this](const std::string& line) { reports.push_back(line); };
     return config;
 }
 
@@ -119,7 +119,19 @@ QByteArray EngineFixture::feedXml(const std::vector<FeedItem>& items)
 
 void EngineFixture::publish(const std::vector<FeedItem>& items)
 {
-    server.serve("/appcast.xml", {200, feedXml(items), {{"Content-Type", "application/rss+xml"}}, std::nullopt});
+    const QByteArray xml = feedXml(items);
+    publishFeed(xml, xml);
+}
+
+void EngineFixture::publishFeed(const QByteArray& xml, const std::optional<QByteArray>& signedBytes)
+{
+    server.serve("/appcast.xml", {200, xml, {{"Content-Type", "application/rss+xml"}}});
+    if (signedBytes) {
+        const std::string signature = base64(signWithTestKey(signedBytes->toStdString())) + "\n";
+        server.serve("/appcast.xml.sig", {200, QByteArray::fromStdString(signature)});
+    } else {
+        server.serve("/appcast.xml.sig", {404, "not found"});
+    }
 }
 
 bool EngineFixture::waitForCycles(int count)

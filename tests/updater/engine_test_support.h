@@ -10,6 +10,7 @@
 #include "local_http_server.h"
 #include "platform/updater/engine/engine_updater.h"
 #include "support/fake_platform.h"
+#include "test_signing.h"
 
 namespace horalet::testing {
 
@@ -68,7 +69,11 @@ public:
         const platform::updater::engine::EngineConfig& config);
     std::shared_ptr<platform::updater::engine::EngineUpdater> startEngine();
 
+    // Serves the feed of these items and its signature beside it.
     void publish(const std::vector<FeedItem>& items);
+    // Serves `xml` as the feed, with a signature over `signedBytes` beside
+    // it, or none.
+    void publishFeed(const QByteArray& xml, const std::optional<QByteArray>& signedBytes);
     static QByteArray feedXml(const std::vector<FeedItem>& items);
     // Runs one background check to its end.
     void checkInBackground(platform::updater::engine::EngineUpdater& engine);
@@ -83,12 +88,14 @@ public:
     QTemporaryDir folder;
     std::string program;
     std::string cacheFolder;
-    std::string oldProgram = "#!/bin/sh\necho old\n";
+    // The program as built: it carries the version marker of "1.0".
+    std::string oldProgram = makePackage("1.0", "old");
     RecordingDelegate delegate;
     std::vector<std::string> dialogLog;
     bool answerInstallNow = false;
     std::vector<std::string> relaunched;
     int quits = 0;
+    std::vector<std::string> reports; // the lines the terminal would show
 };
 
 } // namespace horalet::testing

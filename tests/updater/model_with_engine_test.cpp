@@ -1,7 +1,10 @@
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "engine_test_support.h"
+#include "platform/linux/atomic_file.h"
 #include "platform/updater/engine/engine_factory.h"
 #include "support/fake_application.h"
 #include "test_signing.h"
@@ -62,6 +65,66 @@ TEST_F(ModelWithEngine, WalksFromFoundToReadyToInstalling)
     EXPECT_EQ(programContents(), package);
     EXPECT_EQ(relaunched, std::vector<std::string>{program});
     EXPECT_EQ(quits, 1);
+}
+
+struct InstallFailure {
+    const char* what;
+    std::function<void(ModelWithEngine&)> obstruct;
+    bool installableAgain;
+    const char* reported;
+};
+
+// "正在安装新版本…" never stays: a failed immediate installation shows a
+// failure text, and the update either stays installable (the program
+// folder refused the file) or is dropped (the staged file was changed).
+TEST_F(ModelWithEngine, AFailedInstallationLeavesInstallingForAFailureText)
+{
+    const std::string backup = program + ".old";
+    const InstallFailure cases[] = {
+        {"the old program cannot be kept",
+            [&](ModelWithEngine&) {
+                std::string error;
+                ASSERT_TRUE(os::makeFolders(backup + "/in-the-way", 0755, error)) << error;
+            },
+            true, "可以稍后再试"},
+        {"the staged file was changed",
+            [](ModelWithEngine& test) {
+                std::string error;
+                ASSERT_TRUE(os::writeFileAtomically(
+                    test.cacheFolder + "/staged-update", testing::makePackage("2.0", "evil"), 0600, error))
+                    << error;
+            },
+            false, "已丢弃"},
+    };
+    server.serve("/horalet-2.0", {200, QByteArray::fromStdString(package)});
+    publish({{.version = "2.0", .displayVersion = "2.0", .signedBytes = package}});
+    for (const auto& [what, obstruct, installableAgain, reported] : cases) {
+        std::filesystem::remove_all(backup);
+        reports.clear();
+        dialogLog.clear();
+        const auto model = makeModel();
+        model->start();
+        ASSERT_TRUE(runUntil([&] { return model->readyVersion.get().has_value(); })) << what;
+        obstruct(*this);
+
+        model->installReadyUpdate();
+        ASSERT_TRUE(runUntil([&] { return model->status.get() != "正在安装新版本…"; })) << what;
+
+        EXPECT_EQ(model->status.get(), "新版本下载失败，联网后会自动重试") << what;
+        EXPECT_EQ(model->hasPendingInstall(), installableAgain) << what;
+        EXPECT_EQ(programContents(), oldProgram) << what;
+        EXPECT_EQ(quits, 0) << what;
+        ASSERT_EQ(reports.size(), 1u) << what;
+        EXPECT_NE(reports[0].find(reported), std::string::npos) << reports[0];
+        EXPECT_EQ(dialogLog, std::vector<std::string>{"failure 4000"}) << what;
+    }
+
+    std::filesystem::remove_all(backup);
+    const auto model = makeModel();
+    model->start();
+    ASSERT_TRUE(runUntil([&] { return model->hasPendingInstall(); }));
+    model->installReadyUpdate();
+    EXPECT_EQ(programContents(), package) << "installable once the way is clear";
 }
 
 TEST_F(ModelWithEngine, AnUpToDateCheckSaysSo)

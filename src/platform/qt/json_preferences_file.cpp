@@ -14,6 +14,7 @@
 #include <sys/stat.h>
 
 #include "platform/linux/atomic_file.h"
+#include "platform/linux/paths.h"
 
 namespace horalet::platform::qt {
 
@@ -36,15 +37,7 @@ JsonPreferencesFile::JsonPreferencesFile(std::string path)
 
 std::string JsonPreferencesFile::defaultPath()
 {
-    const char* configHome = std::getenv("XDG_CONFIG_HOME");
-    std::string base;
-    if (configHome != nullptr && configHome[0] == '/') {
-        base = configHome;
-    } else {
-        const char* home = std::getenv("HOME");
-        base = std::string(home != nullptr ? home : "") + "/.config";
-    }
-    return base + "/horalet/preferences.json";
+    return os::applicationConfigFolder() + "/preferences.json";
 }
 
 std::string JsonPreferencesFile::serialize(const PreferenceDictionary& values)

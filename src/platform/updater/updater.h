@@ -33,6 +33,7 @@ inline constexpr std::int64_t feedUnreadable = 1000;
 inline constexpr std::int64_t noUpdate = 1001;
 inline constexpr std::int64_t downloadFailed = 2001;
 inline constexpr std::int64_t badSignature = 3001;
+inline constexpr std::int64_t badFeedSignature = 3002;
 inline constexpr std::int64_t fileCopyFailed = 4000;
 inline constexpr std::int64_t downgradeOrMislabel = 4006;
 inline constexpr std::int64_t noWritePermission = 4012;

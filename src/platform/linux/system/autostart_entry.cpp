@@ -1,6 +1,6 @@
 #include "platform/linux/system/autostart_entry.h"
 
-#include <cstdlib>
+#include "platform/linux/paths.h"
 
 namespace horalet::platform::os::autostart {
 
@@ -16,21 +16,11 @@ std::string_view trimmed(std::string_view text)
     return text.substr(first, last - first + 1);
 }
 
-std::string configHome()
-{
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    if (xdg != nullptr && xdg[0] == '/') {
-        return xdg;
-    }
-    const char* home = std::getenv("HOME");
-    return std::string(home != nullptr ? home : "") + "/.config";
-}
-
 } // namespace
 
 std::string entryPath(std::string_view applicationId)
 {
-    return configHome() + "/autostart/" + std::string(applicationId) + ".desktop";
+    return autostartFolder() + "/" + std::string(applicationId) + ".desktop";
 }
 
 std::string execArgument(std::string_view programPath)

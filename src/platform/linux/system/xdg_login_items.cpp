@@ -1,7 +1,6 @@
 #include "platform/linux/system/xdg_login_items.h"
 
 #include <cerrno>
-#include <climits>
 #include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -48,23 +47,6 @@ Result<void> XdgLoginItems::unregisterItem()
         return Error{"无法删除自启动项 " + entryPath_, std::strerror(errno)};
     }
     return {};
-}
-
-std::string runningProgramPath()
-{
-    char buffer[PATH_MAX];
-    const ssize_t length = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-    if (length <= 0) {
-        return {};
-    }
-    std::string path(buffer, static_cast<std::size_t>(length));
-    // A program replaced by an update while it runs still answers with its
-    // old inode, which the kernel marks as deleted; the path is the same.
-    constexpr std::string_view deleted = " (deleted)";
-    if (path.ends_with(deleted)) {
-        path.resize(path.size() - deleted.size());
-    }
-    return path;
 }
 
 } // namespace horalet::platform::os

@@ -24,7 +24,4 @@ private:
     std::string programPath_;
 };
 
-// The absolute path of the running program.
-std::string runningProgramPath();
-
 } // namespace horalet::platform::os

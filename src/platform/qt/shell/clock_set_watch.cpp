@@ -7,7 +7,7 @@ namespace horalet::platform::qt {
 ClockSetWatch::ClockSetWatch()
 {
     if (timer_.fd() < 0) {
-        log::warning("cannot watch for clock changes: " + timer_.error());
+        log::warning(Error{"无法留意系统时间的调整", timer_.error()});
         return;
     }
     notifier_ = std::make_unique<QSocketNotifier>(timer_.fd(), QSocketNotifier::Read);

@@ -8,6 +8,7 @@
 
 #include "build_info.h"
 #include "platform/foundation/clock.h"
+#include "platform/linux/paths.h"
 #include "platform/linux/system/autostart_entry.h"
 #include "platform/linux/system/xdg_login_items.h"
 #include "platform/qt/shell/clock_set_watch.h"

@@ -10,7 +10,7 @@ QuitOnSignals::QuitOnSignals(std::function<void()> quit)
     : pipe_({SIGINT, SIGTERM})
 {
     if (pipe_.readFd() < 0) {
-        log::warning("cannot catch signals: " + pipe_.error());
+        log::warning(Error{"无法接收退出信号，Ctrl-C 可能无法正常退出", pipe_.error()});
         return;
     }
     notifier_ = std::make_unique<QSocketNotifier>(pipe_.readFd(), QSocketNotifier::Read);

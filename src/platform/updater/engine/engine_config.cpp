@@ -6,25 +6,17 @@
 #include <QTimer>
 #include <QUrl>
 #include <chrono>
-#include <cstdlib>
 
 #include "build_info.h"
 #include "engine_build_config.h"
+#include "platform/foundation/log.h"
+#include "platform/linux/paths.h"
 #include "platform/updater/engine/ed25519.h"
-#include "platform/updater/engine/program_file.h"
+#include "platform/updater/engine/fetch_rules.h"
 
 namespace horalet::platform::updater::engine {
 
 namespace {
-
-std::string cacheHome()
-{
-    if (const char* cache = std::getenv("XDG_CACHE_HOME"); cache != nullptr && cache[0] == '/') {
-        return cache;
-    }
-    const char* home = std::getenv("HOME");
-    return std::string(home != nullptr ? home : "") + "/.cache";
-}
 
 // Starts the new program once this process has ended (waiting ten seconds
 // at most), so that it never meets the old one still running and steps
@@ -57,11 +49,14 @@ EngineConfig builtEngineConfig()
     EngineConfig config;
     config.feedUrl = HORALET_FEED_URL;
     config.publicKeyBase64 = HORALET_ED_PUBLIC_KEY;
+    config.requireSignedFeed = HORALET_REQUIRE_SIGNED_FEED;
     config.currentVersion = build::kVersion;
-    config.programPath = runningProgramPath();
-    config.cacheFolder = cacheHome() + "/" + build::kApplicationId + "/updates";
+    config.programPath = os::runningProgramPath();
+    config.cacheFolder = os::updateCacheFolder();
+    config.largestPackage = std::int64_t{HORALET_LARGEST_PACKAGE_MIB} << 20;
     config.relaunch = startAfterThisProcess;
     config.quit = quitApplication;
+    config.report = [](const std::string& line) { log::warning(line); };
     return config;
 }
 
@@ -77,8 +72,7 @@ std::optional<std::string> decodePublicKey(const std::string& base64)
 
 bool isUsableFeedUrl(const std::string& text)
 {
-    const QUrl url(QString::fromStdString(text), QUrl::StrictMode);
-    return url.isValid() && (url.scheme() == u"https" || url.scheme() == u"http") && !url.host().isEmpty();
+    return isFetchableLocation(QUrl(QString::fromStdString(text), QUrl::StrictMode));
 }
 
 } // namespace horalet::platform::updater::engine

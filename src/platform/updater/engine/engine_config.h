@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -24,10 +25,21 @@ inline constexpr char lastCheckTime[] = "updates.lastCheckTime";
 struct EngineConfig {
     std::string feedUrl; // used unless the store names another
     std::string publicKeyBase64; // the raw 32-byte Ed25519 key, in base64
+    // Whether a feed without a signature beside it is refused (a feed whose
+    // signature does not verify always is).
+    bool requireSignedFeed = true;
     std::string currentVersion;
     std::string programPath; // the file an update replaces
     std::string cacheFolder; // private folder for downloads
-    std::chrono::milliseconds transferTimeout = std::chrono::seconds(60);
+    // Packages the feed announces as larger than this are not downloaded.
+    std::int64_t largestPackage = std::int64_t{64} << 20;
+    // A transfer fails when no byte arrives for this long.
+    std::chrono::milliseconds inactivityTimeout = std::chrono::seconds(60);
+    // The feed and its signature must each arrive whole within this.
+    std::chrono::milliseconds feedDeadline = std::chrono::seconds(60);
+    // A package must arrive within the feed's deadline plus its announced
+    // length at this rate.
+    std::int64_t slowestPackageRate = 16 * 1024; // bytes per second
     int maximumRedirects = 5;
     std::chrono::seconds checkInterval = std::chrono::hours(24);
     // How soon after start a check that is due runs.
@@ -40,12 +52,16 @@ struct EngineConfig {
     std::function<bool(const std::string& program)> relaunch;
     // Ends this program (after an immediate installation).
     std::function<void()> quit;
+    // Says one line of what went wrong (a failed check, a failed install)
+    // where the user of a terminal sees it.
+    std::function<void(const std::string& line)> report;
 };
 
-// The values this program was built with: the feed and key from the build,
-// its version, the running program file, the cache folder under
-// $XDG_CACHE_HOME, and relaunching and quitting through Qt. The dialogs
-// and the network are the caller's to supply.
+// The values this program was built with: the feed, key, feed rule and
+// package limit from the build, its version, the running program file, the
+// cache folder under $XDG_CACHE_HOME, relaunching and quitting through Qt,
+// and reports through the program's log. The dialogs and the network are the
+// caller's to supply.
 EngineConfig builtEngineConfig();
 
 // The raw public key, when the text is base64 of 32 bytes (any 32 bytes
@@ -53,7 +69,8 @@ EngineConfig builtEngineConfig();
 // nothing).
 std::optional<std::string> decodePublicKey(const std::string& base64);
 
-// Whether a feed location is a complete http or https URL.
+// Whether a feed location is a complete URL the updater may fetch: https,
+// or http on a loopback address.
 bool isUsableFeedUrl(const std::string& url);
 
 } // namespace horalet::platform::updater::engine

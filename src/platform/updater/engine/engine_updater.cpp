@@ -1,25 +1,64 @@
 #include "platform/updater/engine/engine_updater.h"
 
 #include <QCoreApplication>
+#include <QThreadPool>
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <cstring>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include "platform/linux/atomic_file.h"
 #include "platform/updater/engine/check_schedule.h"
-#include "platform/updater/engine/package_marker.h"
+#include "platform/updater/engine/leftovers.h"
+#include "platform/updater/engine/mapped_file.h"
 #include "platform/updater/engine/private_folder.h"
 #include "platform/updater/engine/program_file.h"
 #include "platform/updater/engine/program_replacement.h"
-#include "platform/updater/engine/version_comparison.h"
+#include "platform/updater/engine/update_failure.h"
 
 namespace horalet::platform::updater::engine {
 
 namespace {
 
-UpdaterError failure(std::int64_t code, std::string description)
+// A signature is base64 of 64 bytes and a line end.
+constexpr std::int64_t kLargestFeedSignature = 1024;
+constexpr int kHttpNotFound = 404;
+
+// The feed's signature is published beside it: its address with ".sig"
+// added to the path.
+QUrl signatureLocation(const QUrl& feedUrl)
 {
-    return {code, std::move(description)};
+    QUrl location = feedUrl;
+    location.setPath(feedUrl.path() + QStringLiteral(".sig"));
+    return location;
+}
+
+// The thread that verifies packages, for the whole run. It works at a
+// lower priority than the clock (nice 10), so that on a busy machine the
+// check waits, not the clock; work still under way when the program ends
+// is simply dropped.
+QThreadPool& verifiers()
+{
+    static QThreadPool* const pool = [] {
+        auto* threads = new QThreadPool;
+        threads->setMaxThreadCount(1);
+        return threads;
+    }();
+    return *pool;
+}
+
+void yieldToTheClock()
+{
+    constexpr int kNice = 10;
+    ::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), kNice);
+}
+
+std::string_view viewOf(const QByteArray& bytes)
+{
+    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
 }
 
 void discard(const std::string& path)
@@ -89,29 +128,50 @@ std::optional<UpdaterError> EngineUpdater::startUpdater()
     }
     const auto publicKey = decodePublicKey(config_.publicKeyBase64);
     if (!publicKey) {
-        return failure(errorCodes::noPublicKey, "没有可用的更新签名公钥（Ed25519）");
+        return updateFailure(errorCodes::noPublicKey, "没有可用的更新签名公钥（Ed25519），自动更新已关闭。");
     }
+    // A build without a feed, or a program the package manager keeps, has
+    // updates off by design; a feed someone named that cannot be used, or
+    // a cache that cannot be made, is worth a line.
     if (!isUsableFeedUrl(currentFeedUrl())) {
-        return failure(errorCodes::badFeedUrl, "更新源地址无效：" + currentFeedUrl());
+        auto failure = updateFailure(
+            errorCodes::badFeedUrl, "更新源地址无效或不安全（只接受 https），自动更新已关闭。", currentFeedUrl());
+        if (!currentFeedUrl().empty()) {
+            report(failure.localizedDescription);
+        }
+        return failure;
     }
     if (const auto why = whyProgramNotReplaceable(config_.programPath)) {
-        return failure(errorCodes::noWritePermission, "无法替换程序文件：" + *why);
+        return updateFailure(errorCodes::noWritePermission, "无法替换本程序的文件，自动更新已关闭。", *why);
     }
     if (std::string error; !preparePrivateFolder(config_.cacheFolder, error)) {
-        return failure(errorCodes::fileCopyFailed, "无法准备下载文件夹：" + error);
+        auto failure = updateFailure(errorCodes::fileCopyFailed, "无法准备下载文件夹，自动更新已关闭。", error);
+        report(failure.localizedDescription);
+        return failure;
     }
-    // Nothing survives a restart half-way: a staged update is downloaded
-    // and verified again by the next check.
-    discard(partPath());
-    discard(stagedPath());
+    clearLeftovers();
     publicKey_ = *publicKey;
     if (QCoreApplication* application = QCoreApplication::instance()) {
-        QObject::connect(application, &QCoreApplication::aboutToQuit, &lifetime_, [this] { installStagedUpdate(); });
+        QObject::connect(application, &QCoreApplication::aboutToQuit, &lifetime_, [this] { quitting(); });
     }
     started_ = true;
     canCheck_.set(true);
     reschedule();
     return std::nullopt;
+}
+
+// What an earlier run left behind, when no other running copy is at work:
+// temporary files of an interrupted replacement beside the program, and a
+// download or staged update (the next check downloads and verifies again).
+void EngineUpdater::clearLeftovers()
+{
+    if (const auto lock = FolderLock::tryAcquire(os::folderOf(config_.programPath))) {
+        removeReplacementLeftovers(config_.programPath);
+    }
+    if (const auto lock = FolderLock::tryAcquire(config_.cacheFolder)) {
+        discard(partPath());
+        discard(stagedPath());
+    }
 }
 
 bool EngineUpdater::canCheckForUpdates() const
@@ -176,44 +236,85 @@ void EngineUpdater::beginCycle(UpdateCheck check, bool userInitiated)
     reschedule();
     const std::string feed = currentFeedUrl();
     if (!isUsableFeedUrl(feed)) {
-        finishCycle(failure(errorCodes::badFeedUrl, "更新源地址无效：" + feed));
+        finishCycle(updateFailure(errorCodes::badFeedUrl, "更新源地址无效或不安全（只接受 https）。", feed));
+        return;
+    }
+    if (network() == nullptr) {
+        finishCycle(updateFailure(errorCodes::feedUnreadable, "无法载入网络组件，暂时无法检查更新。"));
         return;
     }
     const QUrl feedUrl(QString::fromStdString(feed));
+    fetchWhole(feedUrl, kLargestFeed, [this, feedUrl](QByteArray body, const std::optional<TransferFailure>& failure) {
+        feedArrived(feedUrl, body, failure);
+    });
+}
+
+// Fetches a small text (the feed, its signature) into memory.
+void EngineUpdater::fetchWhole(const QUrl& url, std::int64_t largest, Fetched fetched)
+{
     auto body = std::make_shared<QByteArray>();
-    UpdateNetwork* const network = this->network();
-    if (network == nullptr) {
-        finishCycle(failure(errorCodes::feedUnreadable, "无法读取更新源：网络组件无法载入"));
-        return;
-    }
-    transfer_ = network->get(
-        feedUrl, transferRules(),
-        [body](QByteArrayView piece, std::string& error) {
-            if (body->size() + piece.size() > kLargestFeed) {
-                error = "the feed is larger than 1 MiB";
-                return false;
-            }
+    transfer_ = network_->get(
+        url, rules(largest, config_.feedDeadline),
+        [body](QByteArrayView piece, std::string&) {
             body->append(piece);
             return true;
         },
-        [this, body, feedUrl](const std::optional<std::string>& error) { feedArrived(*body, feedUrl, error); });
+        [this, body, fetched = std::move(fetched)](const std::optional<TransferFailure>& failure) {
+            transfer_.reset();
+            fetched(std::move(*body), failure);
+        });
 }
 
-void EngineUpdater::feedArrived(const QByteArray& body, const QUrl& feedUrl, const std::optional<std::string>& error)
+void EngineUpdater::feedArrived(
+    const QUrl& feedUrl, const QByteArray& feed, const std::optional<TransferFailure>& failure)
 {
-    transfer_.reset();
-    if (error) {
-        finishCycle(failure(errorCodes::feedUnreadable, "无法读取更新源：" + *error));
+    if (failure) {
+        finishCycle(updateFailure(errorCodes::feedUnreadable, "无法读取更新源。", failure->detail));
         return;
     }
-    const Appcast appcast = parseAppcast(body, feedUrl);
+    fetchWhole(signatureLocation(feedUrl), kLargestFeedSignature,
+        [this, feedUrl, feed](QByteArray signature, const std::optional<TransferFailure>& signatureFailure) {
+            signatureArrived(feedUrl, feed, signature, signatureFailure);
+        });
+}
+
+// Nothing in the feed is believed before its signature holds.
+void EngineUpdater::signatureArrived(const QUrl& feedUrl, const QByteArray& feed, const QByteArray& signature,
+    const std::optional<TransferFailure>& failure)
+{
+    const bool missing = failure && failure->httpStatus == kHttpNotFound;
+    if (missing && !config_.requireSignedFeed) {
+        believeFeed(feedUrl, feed);
+        return;
+    }
+    if (missing) {
+        finishCycle(updateFailure(errorCodes::badFeedSignature, "更新源没有签名，已拒绝。",
+            "nothing at " + signatureLocation(feedUrl).toDisplayString().toStdString()));
+        return;
+    }
+    if (failure) {
+        finishCycle(updateFailure(errorCodes::feedUnreadable, "无法读取更新源的签名。", failure->detail));
+        return;
+    }
+    const auto decoded = QByteArray::fromBase64Encoding(signature.trimmed(), QByteArray::AbortOnBase64DecodingErrors);
+    const Ed25519Verifier verify = network_->ed25519Verifier();
+    if (!decoded || verify == nullptr || !verify(publicKey_, viewOf(decoded.decoded), viewOf(feed))) {
+        finishCycle(updateFailure(errorCodes::badFeedSignature, "更新源的 Ed25519 签名无效，已拒绝。"));
+        return;
+    }
+    believeFeed(feedUrl, feed);
+}
+
+void EngineUpdater::believeFeed(const QUrl& feedUrl, const QByteArray& feed)
+{
+    const Appcast appcast = parseAppcast(feed, feedUrl);
     if (!appcast.error.empty()) {
-        finishCycle(failure(errorCodes::feedUnreadable, "更新源内容无效：" + appcast.error));
+        finishCycle(updateFailure(errorCodes::feedUnreadable, "更新源的内容无效。", appcast.error));
         return;
     }
     const auto update = newestUpdate(appcast.entries, config_.currentVersion);
     if (!update) {
-        finishCycle(failure(errorCodes::noUpdate, "当前已是最新版本"));
+        finishCycle(updateFailure(errorCodes::noUpdate, "当前已是最新版本。"));
         return;
     }
     updateChosen(*update);
@@ -260,23 +361,36 @@ void EngineUpdater::answered(bool installNow)
 
 void EngineUpdater::download()
 {
+    const AppcastEntry& update = *cycle_->update;
+    if (update.length > config_.largestPackage) {
+        failDownload(updateFailure(errorCodes::downloadFailed, "新版本的安装包大于本程序允许的大小，已拒绝下载。",
+            std::to_string(update.length) + " bytes announced, at most " + std::to_string(config_.largestPackage)));
+        return;
+    }
+    if (!cacheLock_) {
+        cacheLock_ = FolderLock::tryAcquire(config_.cacheFolder);
+    }
+    if (!cacheLock_) {
+        failDownload(updateFailure(errorCodes::downloadFailed, "另一个正在运行的 Horalet 正在下载或安装更新。"));
+        return;
+    }
     discard(partPath());
     downloadFile_ = std::make_unique<QFile>(QString::fromStdString(partPath()));
     if (!downloadFile_->open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
         const std::string reason = downloadFile_->errorString().toStdString();
         downloadFile_.reset();
-        failDownload(failure(errorCodes::fileCopyFailed, "无法创建下载文件：" + reason));
+        cacheLock_.reset();
+        failDownload(updateFailure(errorCodes::fileCopyFailed, "无法创建下载文件。", reason));
         return;
     }
     received_ = 0;
-    const std::int64_t length = cycle_->update->length;
+    // A package may take the feed's deadline plus its length at the slowest
+    // rate still worth waiting for.
+    const auto deadline = config_.feedDeadline
+        + std::chrono::milliseconds(update.length * 1000 / std::max<std::int64_t>(config_.slowestPackageRate, 1));
     transfer_ = network_->get(
-        cycle_->update->url, transferRules(),
-        [this, length](QByteArrayView piece, std::string& error) {
-            if (received_ + piece.size() > length) {
-                error = "the server sends more bytes than the feed announces";
-                return false;
-            }
+        update.url, rules(update.length, deadline),
+        [this](QByteArrayView piece, std::string& error) {
             if (downloadFile_->write(piece.data(), piece.size()) != piece.size()) {
                 error = "cannot write the download: " + downloadFile_->errorString().toStdString();
                 return false;
@@ -284,43 +398,71 @@ void EngineUpdater::download()
             received_ += piece.size();
             return true;
         },
-        [this](const std::optional<std::string>& error) { downloadFinished(error); });
+        [this](const std::optional<TransferFailure>& failure) { downloadFinished(failure); });
 }
 
-void EngineUpdater::downloadFinished(const std::optional<std::string>& error)
+void EngineUpdater::downloadFinished(const std::optional<TransferFailure>& failure)
 {
     transfer_.reset();
     const bool flushed = downloadFile_->flush();
     downloadFile_.reset();
     const AppcastEntry update = *cycle_->update;
-    if (error || !flushed || received_ != update.length) {
+    if (failure || !flushed || received_ != update.length) {
         discard(partPath());
-        const std::string reason = error ? *error
+        cacheLock_.reset();
+        const std::string detail = failure ? failure->detail
             : flushed ? "received " + std::to_string(received_) + " of " + std::to_string(update.length) + " bytes"
                       : "cannot write the download";
-        failDownload(failure(errorCodes::downloadFailed, "新版本下载失败：" + reason));
+        failDownload(updateFailure(errorCodes::downloadFailed, "新版本下载失败。", detail));
         return;
     }
     // The signature is checked on exactly these bytes before anything else
-    // looks at them; the version inside is read only from verified bytes.
-    std::string bytes;
-    std::string readError;
-    if (!os::readWholeFile(partPath(), bytes, readError)) {
-        discard(partPath());
-        failDownload(failure(errorCodes::fileCopyFailed, "无法读取下载文件：" + readError));
+    // looks at them, on a worker thread so that a large package never stops
+    // the clock. The check holds plain values only, never the engine. The
+    // bytes go to disk first: the staged file must survive a power cut,
+    // and clean pages of the mapping are not this program's memory.
+    // The program file is read there too: an update is kept only for a file
+    // that is this very program (reading twenty megabytes for its marker
+    // would hold up the start).
+    verifiers().start([path = partPath(), promise = promiseOf(update), verify = network_->ed25519Verifier(),
+                          program = config_.programPath, version = config_.currentVersion, engine = weak_from_this()] {
+        yieldToTheClock();
+        auto refusal = writeBack(path)
+            ? whyPackageFileRefused(path, promise, verify)
+            : updateFailure(errorCodes::fileCopyFailed, "无法把下载的新版本写入磁盘。", path);
+        if (!refusal) {
+            refusal = whyNotThisProgram(program, version);
+        }
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [engine, refusal = std::move(refusal)] {
+                if (const auto self = engine.lock()) {
+                    self->verified(refusal);
+                }
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void EngineUpdater::verified(const std::optional<UpdaterError>& refusal)
+{
+    if (!cycle_ || !cycle_->update) {
         return;
     }
-    if (const auto refused = whyNotVerified(update, bytes)) {
+    if (refusal) {
         discard(partPath());
-        failDownload(*refused);
+        cacheLock_.reset();
+        failDownload(*refusal);
         return;
     }
     if (std::rename(partPath().c_str(), stagedPath().c_str()) != 0) {
+        const std::string reason = std::strerror(errno);
         discard(partPath());
-        failDownload(failure(errorCodes::fileCopyFailed, "无法保存已验证的新版本"));
+        cacheLock_.reset();
+        failDownload(updateFailure(errorCodes::fileCopyFailed, "无法保存已验证的新版本。", reason));
         return;
     }
-    stage(update);
+    stage(*cycle_->update);
 }
 
 void EngineUpdater::stage(const AppcastEntry& update)
@@ -334,22 +476,6 @@ void EngineUpdater::stage(const AppcastEntry& update)
     }
 }
 
-std::optional<UpdaterError> EngineUpdater::whyNotVerified(const AppcastEntry& update, const std::string& bytes) const
-{
-    if (static_cast<std::int64_t>(bytes.size()) != update.length) {
-        return failure(errorCodes::downloadFailed, "新版本的大小与更新源不符");
-    }
-    if (!network_ || !network_->verifyEd25519(publicKey_, update.signature, bytes)) {
-        return failure(errorCodes::badSignature, "新版本的 Ed25519 签名无效");
-    }
-    const auto carried = packageVersion(bytes);
-    if (!carried || compareVersions(*carried, update.version) != 0) {
-        return failure(errorCodes::downgradeOrMislabel,
-            "新版本的内容（" + carried.value_or("无版本标记") + "）与更新源所写的版本 " + update.version + " 不符");
-    }
-    return std::nullopt;
-}
-
 void EngineUpdater::failDownload(const UpdaterError& error)
 {
     delegate_.updaterFailedToDownloadUpdate(*this, cycle_->update->item(), error);
@@ -360,6 +486,9 @@ void EngineUpdater::finishCycle(const std::optional<UpdaterError>& error)
 {
     const Cycle cycle = *std::exchange(cycle_, std::nullopt);
     canCheck_.set(true);
+    if (error && error->code != errorCodes::noUpdate) {
+        report(error->localizedDescription);
+    }
     delegate_.updaterDidFinishUpdateCycle(*this, cycle.check, error);
     if (!cycle.userInitiated || !dialogs_ || !error) {
         return;
@@ -382,51 +511,96 @@ void EngineUpdater::announceStaged()
 
 bool EngineUpdater::installStagedUpdate()
 {
-    std::string error;
-    return installStaged(error);
-}
-
-bool EngineUpdater::installStaged(std::string& error)
-{
     if (!staged_) {
-        error = "没有已下载的新版本";
         return false;
     }
-    const AppcastEntry update = *std::exchange(staged_, std::nullopt);
-    // Checked again: the file waited in the cache since it was verified.
-    std::string bytes;
-    bool installed = os::readWholeFile(stagedPath(), bytes, error);
-    if (installed) {
-        if (const auto refused = whyNotVerified(update, bytes)) {
-            error = refused->localizedDescription;
-            installed = false;
-        }
+    const std::string version = staged_->displayVersion;
+    const InstallOutcome outcome = installStaged();
+    if (!outcome.installed) {
+        discardStaged();
+        report(Error{"无法安装新版本 " + version + "，已丢弃下载的新版本，下次检查时会重新下载。",
+            outcome.failure->localizedDescription}
+                   .withDetail());
     }
-    installed = installed && replaceProgramFile(config_.programPath, bytes, error);
+    return outcome.installed;
+}
+
+EngineUpdater::InstallOutcome EngineUpdater::installStaged()
+{
+    const AppcastEntry update = *staged_;
+    // Checked again: the file waited in the cache since it was verified.
+    const Ed25519Verifier verify = network_ ? network_->ed25519Verifier() : nullptr;
+    if (auto refusal = whyPackageFileRefused(stagedPath(), promiseOf(update), verify)) {
+        discardStaged();
+        return {false, false, std::move(refusal)};
+    }
+    if (auto notThis = whyNotThisProgram(config_.programPath, config_.currentVersion)) {
+        discardStaged();
+        return {false, false, std::move(notThis)};
+    }
+    std::string error;
+    const auto package = MappedFile::open(stagedPath(), error);
+    if (!package || !replaceProgramFile(config_.programPath, package->bytes(), error)) {
+        return {false, true, updateFailure(errorCodes::fileCopyFailed, "无法替换本程序的文件。", error)};
+    }
+    discardStaged();
+    return {true, false, std::nullopt};
+}
+
+void EngineUpdater::discardStaged()
+{
+    staged_.reset();
     discard(stagedPath());
-    return installed;
+    cacheLock_.reset();
 }
 
 void EngineUpdater::installAndRelaunch()
 {
-    std::string error;
-    if (!installStaged(error)) {
-        if (dialogs_) {
-            dialogs_->showFailure(failure(errorCodes::fileCopyFailed, "无法安装新版本：" + error));
-        }
+    if (!staged_) {
         return;
     }
-    if (!config_.relaunch || !config_.relaunch(config_.programPath)) {
+    const AppcastEntry update = *staged_;
+    const InstallOutcome outcome = installStaged();
+    std::optional<UpdaterError> failure;
+    if (!outcome.installed) {
+        failure = updateFailure(errorCodes::fileCopyFailed,
+            "无法安装新版本 " + update.displayVersion + "，"
+                + (outcome.keptStaged ? "可以稍后再试，退出时也会再试一次。"
+                                      : "已丢弃下载的新版本，下次检查时会重新下载。"),
+            outcome.failure->localizedDescription);
+    } else if (!config_.relaunch || !config_.relaunch(config_.programPath)) {
         // The new version is in place and starts next time; this one runs on.
-        if (dialogs_) {
-            dialogs_->showFailure(
-                failure(errorCodes::fileCopyFailed, "新版本已安装，但无法自动重新打开，请手动打开 Horalet"));
+        failure = updateFailure(errorCodes::fileCopyFailed, "新版本已安装，但无法自动重新打开，请手动打开 Horalet。");
+    }
+    if (!failure) {
+        if (config_.quit) {
+            config_.quit();
         }
         return;
     }
-    if (config_.quit) {
-        config_.quit();
+    report(failure->localizedDescription);
+    if (dialogs_) {
+        dialogs_->showFailure(*failure);
     }
+    if (outcome.keptStaged) {
+        // Installable again, from the menu or at quit.
+        announceStaged();
+    }
+    // The status leaves "installing" for the failure.
+    delegate_.updaterFailedToDownloadUpdate(*this, update.item(), *failure);
+}
+
+// A download under way stops and leaves nothing behind; a staged update is
+// installed.
+void EngineUpdater::quitting()
+{
+    if (downloadFile_) {
+        transfer_.reset();
+        downloadFile_.reset();
+        discard(partPath());
+        cacheLock_.reset();
+    }
+    installStagedUpdate();
 }
 
 std::optional<std::string> EngineUpdater::stagedVersion() const
@@ -458,9 +632,22 @@ UpdateNetwork* EngineUpdater::network()
     return network_.get();
 }
 
-TransferRules EngineUpdater::transferRules() const
+TransferRules EngineUpdater::rules(std::int64_t largestBody, std::chrono::milliseconds deadline) const
 {
-    return {config_.transferTimeout, config_.maximumRedirects, "Horalet/" + config_.currentVersion};
+    return {config_.inactivityTimeout, deadline, largestBody, config_.maximumRedirects,
+        "Horalet/" + config_.currentVersion};
+}
+
+PackagePromise EngineUpdater::promiseOf(const AppcastEntry& update) const
+{
+    return {publicKey_, update.signature, update.length, update.version};
+}
+
+void EngineUpdater::report(const std::string& line) const
+{
+    if (config_.report) {
+        config_.report(line);
+    }
 }
 
 void EngineUpdater::recordCheckTime()

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QMetaObject>
 #include <QNetworkAccessManager>
 #include <QPointer>
+#include <QTimer>
+#include <vector>
 
 #include "platform/updater/engine/update_network.h"
 
@@ -10,7 +13,9 @@ class QNetworkReply;
 namespace horalet::platform::updater::engine {
 
 // One GET of the updater on Qt Network, as UpdateNetwork::get describes it.
-// Destroying it before `done` cancels it without calling `done`.
+// Ending it for any reason (done, refused, destroyed) aborts the reply at
+// once, which closes its connection. Destroying it before `done` cancels
+// it without calling `done`.
 class HttpTransfer final : public Transfer {
 public:
     using Sink = UpdateNetwork::Sink;
@@ -22,11 +27,23 @@ public:
     ~HttpTransfer() override;
 
 private:
+    void headersArrived();
+    void redirected(const QUrl& target);
     void receive();
     void finished();
-    void finish(const std::optional<std::string>& error);
+    bool take(const QByteArray& piece);
+    void fail(std::string detail);
+    void close();
+    void finish(const std::optional<TransferFailure>& failure);
 
     QPointer<QNetworkReply> reply_;
+    // Only these are cut when the transfer ends: Qt's own connections on
+    // the reply carry the abort to the network thread.
+    std::vector<QMetaObject::Connection> connections_;
+    QTimer deadline_;
+    std::int64_t largestBody_;
+    std::int64_t received_ = 0;
+    QUrl location_;
     Sink sink_;
     Done done_;
 };

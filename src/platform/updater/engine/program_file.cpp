@@ -2,8 +2,6 @@
 
 #include <array>
 #include <cerrno>
-#include <climits>
-#include <cstdlib>
 #include <cstring>
 #include <string_view>
 #include <sys/stat.h>
@@ -14,15 +12,6 @@
 namespace horalet::platform::updater::engine {
 
 namespace {
-
-std::string resolved(const std::string& path)
-{
-    std::array<char, PATH_MAX> buffer{};
-    if (::realpath(path.c_str(), buffer.data()) == nullptr) {
-        return {};
-    }
-    return buffer.data();
-}
 
 // Folders whose programs the distribution's package manager installs and
 // updates.
@@ -56,14 +45,6 @@ std::optional<std::string> whyFolderNotWritable(const std::string& folder)
 }
 
 } // namespace
-
-std::string runningProgramPath()
-{
-    if (const char* appImage = std::getenv("APPIMAGE"); appImage != nullptr && *appImage != '\0') {
-        return resolved(appImage);
-    }
-    return resolved("/proc/self/exe");
-}
 
 std::optional<std::string> whyProgramNotReplaceable(const std::string& path)
 {

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "platform/linux/atomic_file.h"
+#include "platform/updater/engine/folder_lock.h"
 
 namespace horalet::platform::updater::engine {
 
@@ -43,6 +44,12 @@ bool replaceProgramFile(const std::string& program, std::string_view contents, s
         return false;
     }
     const mode_t mode = info.st_mode & 07777;
+    // Held while the new file is written, so that the clean-up of another
+    // copy starting now never takes the half-written file for a leftover.
+    const auto lock = FolderLock::acquire(os::folderOf(program), error);
+    if (!lock) {
+        return false;
+    }
     return keepBackup(program, mode, error) && os::writeFileAtomically(program, contents, mode, error, beforeRename);
 }
 

@@ -1,6 +1,6 @@
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTextDocumentFragment>
 
 #include "platform/updater/engine/update_dialogs.h"
 
@@ -13,12 +13,18 @@ QString text(const std::string& value)
     return QString::fromStdString(value);
 }
 
-// Release notes are shown as plain text; markup in them is reduced to its
-// text and never rendered.
-QString plainNotes(const std::string& notes)
+// Every text in these boxes may come from the feed, the server or the
+// network layer, so every label shows plain text, with no links: a
+// QMessageBox guesses the format of its informative text and opens links
+// in its main text unless told otherwise. The detailed text (the release
+// notes) is always plain.
+void showAsPlainText(QMessageBox& box)
 {
-    const QString raw = text(notes);
-    return Qt::mightBeRichText(raw) ? QTextDocumentFragment::fromHtml(raw).toPlainText() : raw;
+    for (QLabel* label : box.findChildren<QLabel*>()) {
+        label->setTextFormat(Qt::PlainText);
+        label->setOpenExternalLinks(false);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    }
 }
 
 QMessageBox* makeBox(QMessageBox::Icon icon, const QString& title, const QString& informative)
@@ -27,6 +33,7 @@ QMessageBox* makeBox(QMessageBox::Icon icon, const QString& title, const QString
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setTextFormat(Qt::PlainText);
     box->setInformativeText(informative);
+    showAsPlainText(*box);
     return box;
 }
 
@@ -52,7 +59,7 @@ public:
         QMessageBox* box = makeBox(
             QMessageBox::Question, QStringLiteral("发现新版本 %1").arg(text(update.displayVersion)), informative);
         if (!update.releaseNotes.empty()) {
-            box->setDetailedText(plainNotes(update.releaseNotes));
+            box->setDetailedText(text(update.releaseNotes));
         }
         QPushButton* installNow = box->addButton(QStringLiteral("立即安装"), QMessageBox::AcceptRole);
         box->addButton(QStringLiteral("以后再说"), QMessageBox::RejectRole);

@@ -15,10 +15,7 @@ public:
         return std::make_unique<HttpTransfer>(network_, url, rules, std::move(sink), std::move(done));
     }
 
-    bool verifyEd25519(std::string_view publicKey, std::string_view signature, std::string_view message) override
-    {
-        return engine::verifyEd25519(publicKey, signature, message);
-    }
+    Ed25519Verifier ed25519Verifier() const override { return engine::verifyEd25519; }
 
 private:
     QNetworkAccessManager network_;

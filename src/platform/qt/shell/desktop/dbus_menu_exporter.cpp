@@ -183,10 +183,10 @@ bool DBusMenuExporter::handleEvent(int id, const QString& eventId)
         refreshBeforeOpening();
     } else if (eventId == QStringLiteral("clicked") && id > 0) {
         // The panel may wait for the answer: run the action after it.
-        std::weak_ptr<shell::MenuItem> item = menu_->items()[static_cast<std::size_t>(id) - 1];
+        std::shared_ptr<shell::MenuItem> item = menu_->items()[static_cast<std::size_t>(id) - 1];
         QTimer::singleShot(0, this, [item] {
-            if (const auto chosen = item.lock(); chosen && chosen->isEnabled() && !chosen->isHidden()) {
-                chosen->perform();
+            if (item->isEnabled() && !item->isHidden()) {
+                item->perform();
             }
         });
     }

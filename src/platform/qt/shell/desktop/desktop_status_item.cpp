@@ -26,10 +26,10 @@ DesktopStatusItem::DesktopStatusItem(QDBusConnection bus, QString itemService, L
     hostGone_.setInterval(kHostGoneGrace);
     QObject::connect(&hostGone_, &QTimer::timeout, [this] {
         hadHost_ = false;
-        showWindow("the status-notifier host went away");
+        showWindow("状态栏托盘已退出");
     });
     if (!bus_.isConnected()) {
-        showWindow("there is no session bus");
+        showWindow("没有会话总线");
         return;
     }
     bus_.registerObject(StatusNotifierItem::objectPath(), &notifierItem_,
@@ -100,7 +100,7 @@ void DesktopStatusItem::hostPresenceChanged(bool present)
     } else if (hadHost_) {
         hostGone_.start();
     } else {
-        showWindow("no status-notifier host is on the session bus");
+        showWindow("会话总线上没有状态栏托盘");
     }
 }
 
@@ -116,7 +116,7 @@ void DesktopStatusItem::showWindow(const char* reason)
             window_->setMenu(&qtMenu_->widget());
         }
     }
-    log::warning(std::string(reason) + "; showing the clock in a small window instead");
+    log::warning(std::string(reason) + "，时钟改在一个小窗口里显示");
     window_->show();
 }
 

@@ -37,6 +37,8 @@ public:
     // None until the item needed one.
     const StatusWindow* statusWindow() const { return window_.get(); }
     bool showsWindow() const { return window_ && window_->isVisible(); }
+    // Whether the session bus has told of a panel host since the item began.
+    bool hadHost() const { return hadHost_; }
 
 private:
     void hostPresenceChanged(bool present);

@@ -12,14 +12,10 @@ QtMenu::QtMenu(std::shared_ptr<shell::Menu> menu)
         if (!item->keyEquivalent().empty()) {
             action->setShortcut(QKeySequence(QStringLiteral("Ctrl+") + QString::fromStdString(item->keyEquivalent())));
         }
-        std::weak_ptr<shell::MenuItem> weak = item;
-        QObject::connect(action, &QAction::triggered, &widget_, [this, weak] {
-            QTimer::singleShot(0, &widget_, [weak] {
-                if (const auto chosen = weak.lock()) {
-                    chosen->perform();
-                }
-            });
-        });
+        // After the menu has closed; the menu's own widget is the context,
+        // so a menu gone by then takes the call with it.
+        QObject::connect(action, &QAction::triggered, &widget_,
+            [this, item] { QTimer::singleShot(0, &widget_, [item] { item->perform(); }); });
         actions_.push_back(action);
         update(actions_.size() - 1);
     }

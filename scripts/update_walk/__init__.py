@@ -1,0 +1,1 @@
+"""The helpers of scripts/update-walk, one job to a file."""
