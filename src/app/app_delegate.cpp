@@ -4,9 +4,9 @@
 #include <string>
 #include <utility>
 
+#include "app/menu_dates.h"
 #include "clock/clock_format.h"
 #include "clock/settings_keys.h"
-#include "clock/time_zone_list.h"
 #include "updates/app_updates.h"
 
 namespace horalet::app {
@@ -15,9 +15,6 @@ namespace shell = platform::shell;
 
 namespace {
 
-constexpr std::string_view kZoneLabelOpen = "（";
-constexpr std::string_view kZoneLabelClose = "）";
-constexpr std::string_view kLocalTimePrefix = "本机：";
 constexpr std::string_view kInstallPrefix = "重启并安装新版本 v";
 constexpr std::string_view kLoginFailedMessage = "无法设置开机启动";
 constexpr std::string_view kLoginFailedHint = "\n\n建议先把 Horalet.app 放到「应用程序」文件夹再试。";
@@ -160,19 +157,13 @@ void AppDelegate::rebuildForSettings()
 
 void AppDelegate::menuWillOpen(shell::Menu& /*menu*/)
 {
-    const platform::Instant now = parts_.clock.now();
-    const platform::TimeZone zone = ClockFormat::timeZone(sources());
-    const std::string raw = parts_.store.stringForKey(K::tz).value_or(std::string());
-
-    std::string header = ClockFormat::fullDate(sources(), now, zone);
-    if (!raw.empty()) {
-        header.append(kZoneLabelOpen).append(TZList::gmt(zone, now)).append(kZoneLabelClose);
-    }
-    headerItem_->setTitle(std::move(header));
-
-    localItem_->setHidden(raw.empty());
-    localItem_->setTitle(
-        std::string(kLocalTimePrefix) + ClockFormat::fullDate(sources(), now, parts_.environment.systemTimeZone()));
+    MenuDates dates
+        = menuDates(sources(), parts_.clock.now(), [this](platform::Instant at, const platform::TimeZone& zone) {
+              return ClockFormat::fullDate(sources(), at, zone);
+          });
+    headerItem_->setTitle(std::move(dates.header));
+    localItem_->setHidden(!dates.showsLocalTime);
+    localItem_->setTitle(std::move(dates.localTime));
 
     if (const std::optional<std::string>& ready = parts_.updates.readyVersion.get()) {
         readyUpdateItem_->setTitle(std::string(kInstallPrefix) + *ready);

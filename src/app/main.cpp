@@ -3,10 +3,14 @@
 #include <string>
 #include <vector>
 
+#include "app/bar_lines.h"
+#include "app/cli/clock_request.h"
 #include "app/cli/command_line.h"
 #include "app/clock_app.h"
 #include "app/clock_text_samples.h"
 #include "app/host_services.h"
+#include "clock/settings_keys.h"
+#include "platform/linux/system/standard_streams.h"
 #include "platform/qt/json_preferences_file.h"
 #include "platform/qt/module/desktop_module.h"
 #include "platform/qt/shell/qt_shell.h"
@@ -17,14 +21,18 @@
 int main(int argc, char** argv)
 {
     using namespace horalet;
+    const bool hasOutput = platform::os::holdStandardStreams();
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (const auto status = cli::runCommand(args, std::cout, std::cerr)) {
         return *status;
     }
+    std::string unused;
+    const cli::ClockRequest request = cli::clockRequest(args, unused).value_or(cli::ClockRequest{});
+    using Kind = cli::ClockRequest::Kind;
 
     app::HostServices host;
     const platform::qt::DesktopModule* desktop = nullptr;
-    if (platform::qt::chooseShellMode(cli::wantsHeadless(args)) == platform::qt::ShellMode::desktop) {
+    if (platform::qt::chooseShellMode(request.kind == Kind::terminal) == platform::qt::ShellMode::desktop) {
         std::string error;
         desktop = platform::qt::loadDesktopModule(error);
         if (desktop == nullptr) {
@@ -32,7 +40,18 @@ int main(int argc, char** argv)
                       << "); the clock goes to the terminal\n";
         }
     }
-    platform::qt::QtShell shell(argc, argv, desktop ? desktop->createDesktopShell(argc, argv) : nullptr);
+    if (desktop == nullptr && request.kind == Kind::settings) {
+        return cli::badInput(std::cerr, "settings: the settings window needs a display");
+    }
+    if (desktop == nullptr && !hasOutput) {
+        // A line nobody can read: the same as a reader that has gone.
+        return 0;
+    }
+    app::BarLines barLines(host.clockSources());
+    platform::qt::QtShell shell(argc, argv, desktop ? desktop->createDesktopShell(argc, argv) : nullptr,
+        request.protocol, [&barLines, &host](const std::string& title, bool withTooltip) {
+            return barLines.line(title, host.clock.now(), withTooltip);
+        });
     // Another instance may ask for the settings window from the moment this
     // one claims the session, before the delegate exists.
     app::AppDelegate* clock = nullptr;
@@ -43,8 +62,15 @@ int main(int argc, char** argv)
         })) {
         return *status;
     }
+    shell.onBarClick([] {
+        std::string error;
+        if (const platform::qt::DesktopModule* module = platform::qt::loadDesktopModule(error)) {
+            module->askRunningInstanceToOpenSettings();
+        }
+    });
 
-    auto updaterConfig = platform::updater::engine::builtEngineConfig();
+    auto updaterConfig = platform::updater::engine::builtEngineConfig({updaterKeys::automaticallyChecks,
+        updaterKeys::automaticallyDownloads, updaterKeys::lastCheckTime, updaterKeys::feedUrl});
     if (desktop) {
         updaterConfig.makeDialogs = desktop->makeUpdateDialogs;
     }
@@ -67,5 +93,8 @@ int main(int argc, char** argv)
                  SettingsView::Parts{host.store, host.environment, host.clock, updates});
          }});
     clock = &delegate;
+    if (request.kind == Kind::settings) {
+        shell.afterLaunch([&delegate] { delegate.openSettings(); });
+    }
     return app::runClockApplication(services.application, delegate);
 }

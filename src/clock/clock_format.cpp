@@ -139,24 +139,34 @@ platform::DateFormatter make(const Settings& settings, const platform::Locale& l
     return formatter;
 }
 
-std::string fullDate(platform::Instant instant, const platform::TimeZone& zone, const platform::Locale& locale)
+platform::DateFormatter fullDateFormatter(const platform::TimeZone& zone, const platform::Locale& locale)
 {
     platform::DateFormatter formatter;
     formatter.setLocale(locale);
     formatter.setTimeZone(zone);
     formatter.setDateStyle(platform::DateFormatter::Style::full);
     formatter.setTimeStyle(platform::DateFormatter::Style::medium);
-    return formatter.stringFromDate(instant);
+    return formatter;
+}
+
+std::string fullDate(platform::Instant instant, const platform::TimeZone& zone, const platform::Locale& locale)
+{
+    return fullDateFormatter(zone, locale).stringFromDate(instant);
+}
+
+std::string label(std::string_view prefixLabel)
+{
+    return platform::trimmingWhitespaceSet(prefixLabel);
 }
 
 std::string text(platform::Instant instant, const platform::DateFormatter& formatter, std::string_view prefixLabel)
 {
-    const std::string label = platform::trimmingWhitespaceSet(prefixLabel);
+    const std::string prefix = label(prefixLabel);
     std::string formatted = formatter.stringFromDate(instant);
-    if (label.empty()) {
+    if (prefix.empty()) {
         return formatted;
     }
-    return label + " " + formatted;
+    return prefix + " " + formatted;
 }
 
 platform::Locale locale(const ClockSources& sources)
@@ -182,6 +192,11 @@ std::string fullDate(const ClockSources& sources, platform::Instant instant, con
 std::string text(const ClockSources& sources, platform::Instant instant, const platform::DateFormatter& formatter)
 {
     return text(instant, formatter, storedText(sources.d, K::label));
+}
+
+std::string label(const ClockSources& sources)
+{
+    return label(storedText(sources.d, K::label));
 }
 
 } // namespace horalet::ClockFormat

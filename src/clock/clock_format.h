@@ -53,6 +53,12 @@ platform::DateFormatter make(const Settings& settings, const platform::Locale& l
 // The long date and time of an instant in a zone (full date, medium time).
 std::string fullDate(platform::Instant instant, const platform::TimeZone& zone, const platform::Locale& locale);
 
+// The formatter fullDate formats with, for a caller that formats every second.
+platform::DateFormatter fullDateFormatter(const platform::TimeZone& zone, const platform::Locale& locale);
+
+// The prefix label with the whitespace set trimmed from both ends.
+std::string label(std::string_view prefixLabel);
+
 // The clock text: the trimmed prefix label, one space and the formatted
 // instant; the formatted instant alone when the label is empty.
 std::string text(platform::Instant instant, const platform::DateFormatter& formatter, std::string_view prefixLabel);
@@ -63,6 +69,7 @@ platform::TimeZone timeZone(const ClockSources& sources);
 platform::DateFormatter make(const ClockSources& sources);
 std::string fullDate(const ClockSources& sources, platform::Instant instant, const platform::TimeZone& zone);
 std::string text(const ClockSources& sources, platform::Instant instant, const platform::DateFormatter& formatter);
+std::string label(const ClockSources& sources);
 
 // The skeleton the settings ask for, before the locale turns it into a pattern.
 std::string skeleton(std::int64_t weekday, std::int64_t date, bool showYear, bool use24, bool showSeconds);

@@ -1,27 +1,25 @@
 #include "clock/settings_keys.h"
 
+#include <algorithm>
+
+#include "platform/foundation/preferences_store.h"
+
 namespace horalet {
+
+const platform::SettingSpec* findSetting(std::string_view key)
+{
+    const auto found = std::find_if(kSettingsSchema.begin(), kSettingsSchema.end(),
+        [key](const platform::SettingSpec& spec) { return spec.key == key; });
+    return found != kSettingsSchema.end() ? &*found : nullptr;
+}
 
 void registerDefaults(platform::PreferencesStore& store)
 {
-    using platform::PreferenceValue;
-    const auto integer = [](std::int64_t value) { return PreferenceValue(value); };
-    const auto text = [](std::string_view value) { return PreferenceValue(std::string(value)); };
-    store.registerDefaults({
-        {std::string(K::weekday), integer(1)},
-        {std::string(K::date), integer(1)},
-        {std::string(K::year), false},
-        {std::string(K::use24), true},
-        {std::string(K::seconds), false},
-        {std::string(K::ampm), true},
-        {std::string(K::bold), false},
-        {std::string(K::monoDigit), true},
-        {std::string(K::tz), text("")},
-        {std::string(K::label), text("")},
-        {std::string(K::locale), text("")},
-        {std::string(K::useCustom), false},
-        {std::string(K::custom), text(kDefaultCustomFormat)},
-    });
+    platform::PreferenceDictionary defaults;
+    for (const platform::SettingSpec& spec : kClockSettings) {
+        defaults.emplace(std::string(spec.key), spec.defaultValue());
+    }
+    store.registerDefaults(defaults);
 }
 
 } // namespace horalet

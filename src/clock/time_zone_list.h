@@ -11,7 +11,7 @@
 namespace horalet {
 
 // One entry of the time-zone catalogue: the identifier stored under
-// "timeZone" when the zone is chosen, and the title the picker shows.
+// K::tz when the zone is chosen, and the title the picker shows.
 struct TZItem {
     std::string id;
     std::string title;

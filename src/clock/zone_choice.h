@@ -10,7 +10,7 @@
 
 namespace horalet::ZoneChoice {
 
-// The follow-system switch over the stored "timeZone" text: on exactly when
+// The follow-system switch over the stored K::tz text: on exactly when
 // it is empty. Switching on stores the empty text; switching off stores the
 // current system zone (or a database zone that keeps its time), so the
 // clock keeps showing the same time from `now` on.

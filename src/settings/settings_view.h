@@ -42,21 +42,21 @@ private:
     Parts parts_;
 
 public:
-    // The fallbacks equal the registered defaults, so a store without them
-    // shows the same form.
-    Preference<std::int64_t> weekday{parts_.store, K::weekday, 1};
-    Preference<std::int64_t> date{parts_.store, K::date, 1};
-    Preference<bool> year{parts_.store, K::year, false};
-    Preference<bool> use24{parts_.store, K::use24, true};
-    Preference<bool> seconds{parts_.store, K::seconds, false};
-    Preference<bool> ampm{parts_.store, K::ampm, true};
-    Preference<bool> bold{parts_.store, K::bold, false};
-    Preference<bool> monoDigit{parts_.store, K::monoDigit, true};
-    Preference<std::string> tz{parts_.store, K::tz, ""};
-    Preference<std::string> label{parts_.store, K::label, ""};
-    Preference<std::string> localeID{parts_.store, K::locale, ""};
-    Preference<bool> useCustom{parts_.store, K::useCustom, false};
-    Preference<std::string> custom{parts_.store, K::custom, std::string(kDefaultCustomFormat)};
+    // Each falls back on its setting's default, so a store without the
+    // registered defaults shows the same form.
+    Preference<std::int64_t> weekday{parts_.store, K::weekday};
+    Preference<std::int64_t> date{parts_.store, K::date};
+    Preference<bool> year{parts_.store, K::year};
+    Preference<bool> use24{parts_.store, K::use24};
+    Preference<bool> seconds{parts_.store, K::seconds};
+    Preference<bool> ampm{parts_.store, K::ampm};
+    Preference<bool> bold{parts_.store, K::bold};
+    Preference<bool> monoDigit{parts_.store, K::monoDigit};
+    Preference<std::string> tz{parts_.store, K::tz};
+    Preference<std::string> label{parts_.store, K::label};
+    Preference<std::string> localeID{parts_.store, K::locale};
+    Preference<bool> useCustom{parts_.store, K::useCustom};
+    Preference<std::string> custom{parts_.store, K::custom};
     platform::ui::ObservedObject<AppUpdates> updates{*this, parts_.updates};
     // The search text of the time-zone section; it lives as long as the form.
     platform::ui::State<std::string> query{*this, ""};

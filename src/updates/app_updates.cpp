@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "build_info.h"
-#include "updates/update_keys.h"
+#include "clock/settings_keys.h"
 
 namespace horalet {
 
@@ -84,8 +84,8 @@ void AppUpdates::start()
     }
 
     platform::PreferencesStore& store = parts_.store;
-    if (!store.boolForKey(kAutoByDefaultKey)) {
-        store.setBool(kAutoByDefaultKey, true);
+    if (!store.boolForKey(updateKeys::autoByDefault)) {
+        store.setBool(updateKeys::autoByDefault, true);
         updater.setAutomaticallyChecksForUpdates(true);
         updater.setAutomaticallyDownloadsUpdates(true);
     }

@@ -18,7 +18,7 @@ CommandResult CommandLineTest::run(const std::vector<std::string>& args)
 
 platform::PreferenceDictionary CommandLineTest::storedValues() const
 {
-    return platform::qt::JsonPreferencesFile(preferencesPath()).load();
+    return platform::qt::JsonPreferencesFile(preferencesPath()).load().value_or(platform::PreferenceDictionary{});
 }
 
 } // namespace horalet::cli

@@ -86,5 +86,37 @@ TEST_F(CommandLineTest, ReadingAnEmptyStoreWritesNoFile)
     EXPECT_FALSE(std::filesystem::exists(preferencesPath()));
 }
 
+// Commands that only read never move, rewrite or lock the file, whether it
+// is no JSON object at all or holds a value the store cannot use; they say
+// why on stderr and work with what they could read. Reading the settings
+// out fails where there are none to read.
+TEST_F(CommandLineTest, ReadOnlyCommandsNeverTouchTheFile)
+{
+    struct Case {
+        std::string contents;
+        int readStatus;
+    };
+    const std::vector<Case> cases{{"{\"weekday\": 2, \"da", 1}, {"{\"weekday\": 1.5, \"prefixLabel\": \"东京\"}", 0}};
+    const std::vector<std::vector<std::string>> commands{{"--once", "--at", "@0"}, {"zones"}, {"zones", "tokyo"},
+        {"defaults", "read"}, {"defaults", "read", "prefixLabel"}};
+    std::filesystem::create_directories(folder.path() + "/horalet");
+    for (const Case& c : cases) {
+        testing::writeFile(preferencesPath(), c.contents);
+        for (const std::vector<std::string>& command : commands) {
+            ::testing::internal::CaptureStderr();
+            const CommandResult result = run(command);
+            const std::string told = ::testing::internal::GetCapturedStderr();
+            EXPECT_EQ(result.status, command[0] == "defaults" ? c.readStatus : 0) << command[0];
+            EXPECT_NE(told.find(preferencesPath()), std::string::npos) << command[0] << ": " << told;
+            EXPECT_EQ(testing::fileContents(preferencesPath()), c.contents) << command[0];
+            EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path() + "/horalet"),
+                          std::filesystem::directory_iterator()),
+                1)
+                << command[0];
+        }
+    }
+    EXPECT_EQ(run({"defaults", "read", "prefixLabel"}).out, "东京\n");
+}
+
 } // namespace
 } // namespace horalet::cli

@@ -32,9 +32,12 @@ TEST_P(BadInput, ExitsTwoWithOneLineAndWritesNothing)
     EXPECT_TRUE(result.err.starts_with("horalet: ")) << result.err;
     EXPECT_TRUE(result.err.ends_with("\n")) << result.err;
     EXPECT_EQ(testing::fileContents(preferencesPath()), before);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path() + "/horalet"),
-                  std::filesystem::directory_iterator()),
-        1);
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path() + "/horalet")) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"preferences.json", "preferences.json.lock"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, BadInput,
@@ -57,6 +60,7 @@ INSTANTIATE_TEST_SUITE_P(Commands, BadInput,
         BadInputCase{"IntegerDoubleSign", {"defaults", "write", "weekday", "+-1"}},
         BadInputCase{"BooleanMaybe", {"defaults", "write", "showYear", "maybe"}},
         BadInputCase{"BooleanTwo", {"defaults", "write", "use24h", "2"}},
+        BadInputCase{"CheckTimeBeforeTheEpoch", {"defaults", "write", "updates.lastCheckTime", "-1"}},
         BadInputCase{"UnknownKeyWithoutType", {"defaults", "write", "someKey", "x"}},
         BadInputCase{"UnknownTypeFlag", {"defaults", "write", "-float", "someKey", "1"}},
         BadInputCase{"FlagAgainstKnownType", {"defaults", "write", "-int", "showYear", "1"}},
@@ -66,6 +70,14 @@ INSTANTIATE_TEST_SUITE_P(Commands, BadInput,
         BadInputCase{"ValueNotUtf8", {"defaults", "write", "prefixLabel", "ab\xff"}},
         BadInputCase{"KeyNotUtf8", {"defaults", "write", "-string", "k\xfe", "x"}},
         BadInputCase{"DeleteWithoutKey", {"defaults", "delete"}},
+        BadInputCase{"BarUnknownProtocol", {"bar", "--protocol", "lemonbar"}},
+        BadInputCase{"BarProtocolWithoutName", {"bar", "--protocol"}},
+        BadInputCase{"BarEmptyProtocolName", {"bar", "--protocol="}},
+        BadInputCase{"BarProtocolNameInOtherCase", {"bar", "--protocol", "WAYBAR"}},
+        BadInputCase{"BarStrayArgument", {"bar", "--protocol", "waybar", "extra"}},
+        BadInputCase{"BarUnknownOption", {"bar", "-p", "waybar"}},
+        BadInputCase{"HeadlessWithBarArguments", {"--headless", "--protocol", "waybar"}},
+        BadInputCase{"SettingsStrayArgument", {"settings", "now"}},
         BadInputCase{"ReadTwoKeys", {"defaults", "read", "weekday", "date"}}),
     [](const ::testing::TestParamInfo<BadInputCase>& param) { return param.param.name; });
 

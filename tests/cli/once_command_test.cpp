@@ -122,6 +122,10 @@ TEST_F(CommandLineTest, HelpVersionAndTheClockItself)
     std::ostringstream err;
     EXPECT_EQ(runCommand({}, out, err), std::nullopt);
     EXPECT_EQ(runCommand({"--headless"}, out, err), std::nullopt);
+    EXPECT_EQ(runCommand({"bar"}, out, err), std::nullopt);
+    EXPECT_EQ(runCommand({"bar", "--protocol", "i3bar"}, out, err), std::nullopt);
+    EXPECT_EQ(runCommand({"bar", "--protocol=waybar"}, out, err), std::nullopt);
+    EXPECT_EQ(runCommand({"settings"}, out, err), std::nullopt);
     EXPECT_EQ(out.str() + err.str(), "");
 }
 

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <map>
+#include <sstream>
+
 #include "clock/settings_keys.h"
 #include "platform/qt/json_preferences_file.h"
 #include "support/fake_platform.h"
@@ -76,6 +80,68 @@ TEST(SettingsKeys, StoredZeroWeekdaySurvivesARestart)
         EXPECT_EQ(store.integerForKey(K::weekday), 0);
         EXPECT_EQ(store.integerForKey(K::date), 1);
     });
+}
+
+// The README's tables of keys (those headed "key | type | default |
+// meaning") list every key of the schema once, as the schema has it.
+TEST(SettingsKeys, ReadmeTablesMatchTheSchema)
+{
+    std::ifstream readme(HORALET_README);
+    ASSERT_TRUE(readme) << HORALET_README;
+    std::map<std::string, std::vector<std::string>> rows;
+    bool inKeyTable = false;
+    for (std::string line; std::getline(readme, line);) {
+        if (!line.starts_with("|")) {
+            inKeyTable = false;
+            continue;
+        }
+        std::vector<std::string> cells;
+        std::istringstream row(line.substr(1));
+        for (std::string cell; std::getline(row, cell, '|');) {
+            cells.push_back(cell.substr(1, cell.size() - 2));
+        }
+        if (cells.size() >= 3 && cells[0] == "key" && cells[1] == "type" && cells[2] == "default") {
+            inKeyTable = true;
+        } else if (inKeyTable && !cells[0].starts_with("-")) {
+            EXPECT_TRUE(rows.emplace(cells[0], cells).second) << "listed twice: " << cells[0];
+        }
+    }
+    const auto typeText = [](const platform::SettingSpec& spec) -> std::string {
+        switch (spec.type) {
+        case platform::PreferenceType::boolean:
+            return "boolean";
+        case platform::PreferenceType::integer:
+            if (spec.range.min == 0 && spec.range.max == platform::IntegerRange{}.max) {
+                return "integer (0 or more)";
+            }
+            return spec.range.min == platform::IntegerRange{}.min && spec.range.max == platform::IntegerRange{}.max
+                ? "integer"
+                : "integer (" + std::to_string(spec.range.min) + " to " + std::to_string(spec.range.max) + ")";
+        case platform::PreferenceType::text:
+            break;
+        }
+        return "text";
+    };
+    const auto defaultText = [](const platform::SettingSpec& spec) -> std::string {
+        const PreferenceValue value = spec.defaultValue();
+        if (const bool* flag = std::get_if<bool>(&value)) {
+            return *flag ? "true" : "false";
+        }
+        if (const std::string* text = std::get_if<std::string>(&value)) {
+            return "\"" + *text + "\"";
+        }
+        return platform::readAsString(value);
+    };
+    for (const platform::SettingSpec& spec : kSettingsSchema) {
+        const auto row = rows.find(std::string(spec.key));
+        ASSERT_NE(row, rows.end()) << "missing from the README: " << spec.key;
+        EXPECT_EQ(row->second[1], typeText(spec)) << spec.key;
+        EXPECT_EQ(row->second[2], defaultText(spec)) << spec.key;
+        rows.erase(row);
+    }
+    for (const auto& [key, cells] : rows) {
+        ADD_FAILURE() << "the README lists a key the schema does not know: " << key;
+    }
 }
 
 } // namespace

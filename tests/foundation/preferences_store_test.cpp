@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <vector>
 
 #include "platform/foundation/preferences_store.h"
@@ -14,12 +15,26 @@ public:
         : disk_(disk)
     {
     }
-    PreferenceDictionary load() override { return disk_; }
-    bool save(const PreferenceDictionary& values) override
+    std::optional<PreferenceDictionary> load() override
     {
-        disk_ = values;
-        return true;
+        if (unreadable) {
+            return std::nullopt;
+        }
+        return disk_;
     }
+    std::optional<PreferenceDictionary> update(const PreferenceChanges& changes, const PreferenceDictionary&) override
+    {
+        for (const auto& [key, value] : changes) {
+            if (value) {
+                disk_.insert_or_assign(key, *value);
+            } else {
+                disk_.erase(key);
+            }
+        }
+        return disk_;
+    }
+
+    bool unreadable = false;
 
 private:
     PreferenceDictionary& disk_;
@@ -89,6 +104,43 @@ TEST_F(PreferencesStoreTest, ReloadPostsOnlyWhenTheFileChanged)
     persisted.reload();
     EXPECT_EQ(posts, 1);
     EXPECT_EQ(persisted.integerForKey("weekday"), 0);
+}
+
+// The schema narrows what a key accepts; a value outside reads as absent,
+// so the registered default answers, and the stored value stays as it is.
+TEST_F(PreferencesStoreTest, ValueOutsideItsSchemaReadsAsTheDefault)
+{
+    static constexpr std::array schema{Setting<std::int64_t>{"count", 5, {0, 10}}.spec()};
+    PreferencesStore checked(nullptr, schema);
+    checked.registerDefaults({{"count", std::int64_t{5}}});
+    struct Case {
+        PreferenceValue stored;
+        std::int64_t read;
+    };
+    for (const Case& c : std::vector<Case>{{std::int64_t{10}, 10}, {std::int64_t{11}, 5}, {std::int64_t{-1}, 5},
+             {std::string("7"), 7}, {std::string("70"), 5}, {true, 1}}) {
+        checked.set("count", c.stored);
+        EXPECT_EQ(checked.integerForKey("count"), c.read) << readAsString(c.stored);
+        EXPECT_EQ(checked.storedValues().at("count"), c.stored);
+    }
+    checked.setInteger("other", -1);
+    EXPECT_EQ(checked.integerForKey("other"), -1);
+}
+
+TEST_F(PreferencesStoreTest, StorageThatCannotBeReadNowKeepsTheCurrentValues)
+{
+    PreferenceDictionary disk{{"weekday", std::int64_t{2}}};
+    auto persistence = std::make_unique<MemoryPersistence>(disk);
+    MemoryPersistence& storage = *persistence;
+    PreferencesStore persisted(std::move(persistence));
+    int posts = 0;
+    const Connection watching = persisted.didChange.connect([&] { ++posts; });
+
+    storage.unreadable = true;
+    disk.clear();
+    persisted.reload();
+    EXPECT_EQ(persisted.integerForKey("weekday"), 2);
+    EXPECT_EQ(posts, 0);
 }
 
 } // namespace

@@ -168,7 +168,7 @@ TEST(PreferenceBindingTest, ReadsStoredThenRegisteredThenFallbackAndWritesAtOnce
     testing::FakePlatform platform;
     int posts = 0;
     const Connection watching = platform.store.didChange.connect([&] { ++posts; });
-    const PreferenceBinding<std::int64_t> count(platform.store, "count", 5);
+    const PreferenceBinding<std::int64_t> count(platform.store, Setting<std::int64_t>{"count", 5});
 
     EXPECT_EQ(count.get(), 5);
     platform.store.registerDefaults({{"count", std::int64_t{7}}});

@@ -1,34 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <QProcess>
-#include <QProcessEnvironment>
-
 #include "fake_status_watcher.h"
+#include "program_support.h"
 #include "qt_test_support.h"
-#include "support/temp_folder.h"
 
 namespace horalet::testing {
 namespace {
 
 using namespace std::chrono_literals;
-
-QProcessEnvironment programEnvironment(const TempFolder& config)
-{
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("DISPLAY"));
-    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString(config.path()));
-    environment.insert(QStringLiteral("XDG_CACHE_HOME"), QString::fromStdString(config.path()));
-    return environment;
-}
-
-void expectCleanEnd(QProcess& program)
-{
-    program.terminate();
-    ASSERT_TRUE(program.waitForFinished(5000));
-    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(program.exitCode(), 0);
-}
 
 // The program itself, without a display or asked for the terminal line.
 class HeadlessProgram : public ::testing::TestWithParam<QStringList> {

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 
 #include "build_info.h"
+#include "clock/settings_keys.h"
 #include "engine_test_support.h"
 #include "platform/foundation/preferences_store.h"
 #include "platform/linux/atomic_file.h"
@@ -55,7 +56,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(folder.isValid());
-        platform.store.setBool(keys::automaticallyDownloads, true);
+        platform.store.setBool(updaterKeys::automaticallyDownloads, true);
     }
 
     std::string package = makePackage("2.0");
@@ -124,7 +125,7 @@ TEST_F(Engine, AStagedFileChangedInTheCacheIsNotInstalled)
 
 TEST_F(Engine, WithoutBackgroundDownloadsAFoundUpdateWaits)
 {
-    platform.store.setBool(keys::automaticallyDownloads, false);
+    platform.store.setBool(updaterKeys::automaticallyDownloads, false);
     server.serve("/horalet-2.0", ok(package));
     publish({{.signedBytes = package}});
     const auto engine = startEngine();
@@ -309,12 +310,12 @@ TEST_F(Engine, TheStoreCanNameAnotherFeed)
     const QByteArray beta = feedXml({{.signedBytes = package}});
     server.serve("/beta.xml", {200, beta});
     server.serve("/beta.xml.sig", ok(testing::base64(testing::signWithTestKey(beta.toStdString()))));
-    platform.store.setString(keys::feedUrl, server.url("/beta.xml").toString().toStdString());
+    platform.store.setString(updaterKeys::feedUrl, server.url("/beta.xml").toString().toStdString());
     const auto engine = startEngine();
     checkInBackground(*engine);
     EXPECT_EQ(delegate.events, (Events{"found 2.0", "ready 2.0", "finished"}));
 
-    platform.store.setString(keys::feedUrl, "gopher://example.com/feed");
+    platform.store.setString(updaterKeys::feedUrl, "gopher://example.com/feed");
     EXPECT_EQ(makeEngine(config())->startUpdater()->code, errorCodes::badFeedUrl);
 }
 
@@ -339,7 +340,7 @@ TEST_F(Engine, CanCheckOnlyOnceStartedAndWhileNoCheckRuns)
 
 TEST_F(Engine, KeepsItsTwoSettingsInTheStoreAndReportsEveryChange)
 {
-    platform.store.setBool(keys::automaticallyDownloads, false);
+    platform.store.setBool(updaterKeys::automaticallyDownloads, false);
     const auto engine = startEngine();
     int checksHeard = 0;
     int downloadsHeard = 0;
@@ -349,14 +350,14 @@ TEST_F(Engine, KeepsItsTwoSettingsInTheStoreAndReportsEveryChange)
 
     engine->setAutomaticallyChecksForUpdates(true);
     engine->setAutomaticallyDownloadsUpdates(true);
-    EXPECT_TRUE(platform.store.boolForKey(keys::automaticallyChecks));
-    EXPECT_TRUE(platform.store.boolForKey(keys::automaticallyDownloads));
+    EXPECT_TRUE(platform.store.boolForKey(updaterKeys::automaticallyChecks));
+    EXPECT_TRUE(platform.store.boolForKey(updaterKeys::automaticallyDownloads));
     EXPECT_TRUE(engine->automaticallyChecksForUpdates());
     EXPECT_EQ(checksHeard, 2);
     EXPECT_EQ(downloadsHeard, 2);
 
     // Another process (the command line) changes the store.
-    platform.store.setBool(keys::automaticallyDownloads, false);
+    platform.store.setBool(updaterKeys::automaticallyDownloads, false);
     EXPECT_FALSE(engine->automaticallyDownloadsUpdates());
     EXPECT_EQ(downloadsHeard, 3);
     EXPECT_EQ(checksHeard, 2);
@@ -367,11 +368,12 @@ TEST_F(Engine, KeepsItsTwoSettingsInTheStoreAndReportsEveryChange)
 TEST_F(Engine, AnOverdueCheckRunsSoonAfterStartAndIsRecorded)
 {
     publish({});
-    platform.store.setBool(keys::automaticallyChecks, true);
+    platform.store.setBool(updaterKeys::automaticallyChecks, true);
     EngineConfig config = this->config();
     config.overdueCheckDelay = std::chrono::seconds(0);
 
-    platform.store.setInteger(keys::lastCheckTime, static_cast<std::int64_t>(platform.clock.now().secondsSinceEpoch));
+    platform.store.setInteger(
+        updaterKeys::lastCheckTime, static_cast<std::int64_t>(platform.clock.now().secondsSinceEpoch));
     const auto recent = makeEngine(config);
     ASSERT_EQ(recent->startUpdater(), std::nullopt);
     QTest::qWait(100);
@@ -382,7 +384,7 @@ TEST_F(Engine, AnOverdueCheckRunsSoonAfterStartAndIsRecorded)
     ASSERT_EQ(overdue->startUpdater(), std::nullopt);
     ASSERT_TRUE(waitForCycles(1));
     EXPECT_EQ(delegate.events, (Events{"finished 1001"}));
-    EXPECT_EQ(platform.store.integerForKey(keys::lastCheckTime),
+    EXPECT_EQ(platform.store.integerForKey(updaterKeys::lastCheckTime),
         static_cast<std::int64_t>(platform.clock.now().secondsSinceEpoch));
 }
 
@@ -415,7 +417,7 @@ TEST_F(Engine, AUserCheckAnswersWithTheEnginesDialogs)
         relaunched.clear();
         std::string error;
         ASSERT_TRUE(os::writeFileAtomically(program, oldProgram, 0755, error)) << error;
-        platform.store.setBool(keys::automaticallyDownloads, automaticDownloads);
+        platform.store.setBool(updaterKeys::automaticallyDownloads, automaticDownloads);
         answerInstallNow = installNow;
         publish(items);
         EngineController controller(config(), &delegate, platform.store, platform.clock);
@@ -444,11 +446,11 @@ TEST_F(Engine, TheBuiltConfigurationNamesThisProgramNotAForeignAppImageAndAPriva
     const QByteArray ownFolder = QCoreApplication::applicationDirPath().toLocal8Bit();
     qputenv("XDG_CACHE_HOME", cacheHome);
     qputenv("APPIMAGE", QByteArray::fromStdString(foreign));
-    const EngineConfig appImageOnly = builtEngineConfig();
+    const EngineConfig appImageOnly = builtEngineConfig(testing::engineKeys());
     qputenv("APPDIR", folder.path().toLocal8Bit());
-    const EngineConfig otherMount = builtEngineConfig();
+    const EngineConfig otherMount = builtEngineConfig(testing::engineKeys());
     qputenv("APPDIR", ownFolder);
-    const EngineConfig folderNotMount = builtEngineConfig();
+    const EngineConfig folderNotMount = builtEngineConfig(testing::engineKeys());
     for (const char* name : {"APPIMAGE", "APPDIR", "XDG_CACHE_HOME"}) {
         qunsetenv(name);
     }

@@ -4,6 +4,7 @@
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
+#include "clock/settings_keys.h"
 #include "platform/linux/atomic_file.h"
 
 namespace horalet::testing {
@@ -63,9 +64,15 @@ EngineFixture::EngineFixture()
     EXPECT_TRUE(platform::os::writeFileAtomically(program, oldProgram, 0755, error)) << error;
 }
 
+platform::updater::engine::EngineKeys engineKeys()
+{
+    return {updaterKeys::automaticallyChecks, updaterKeys::automaticallyDownloads, updaterKeys::lastCheckTime,
+        updaterKeys::feedUrl};
+}
+
 platform::updater::engine::EngineConfig EngineFixture::config()
 {
-    platform::updater::engine::EngineConfig config;
+    platform::updater::engine::EngineConfig config(engineKeys());
     config.feedUrl = server.url("/appcast.xml").toString().toStdString();
     config.publicKeyBase64 = testPublicKeyBase64();
     config.currentVersion = "1.0";

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "clock/settings_keys.h"
 #include "local_http_server.h"
 #include "platform/updater/engine/engine_updater.h"
 #include "support/fake_platform.h"
@@ -48,6 +49,9 @@ private:
     std::vector<std::string>& log_;
     bool installNow_;
 };
+
+// The engine's keys as the program names them.
+platform::updater::engine::EngineKeys engineKeys();
 
 struct FeedItem {
     std::string version = "2.0";

@@ -30,7 +30,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(folder.isValid());
-        platform.store.setBool(keys::automaticallyDownloads, true);
+        platform.store.setBool(updaterKeys::automaticallyDownloads, true);
     }
 
     std::shared_ptr<EngineUpdater> startWith(const std::function<void(EngineConfig&)>& change)

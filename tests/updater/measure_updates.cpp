@@ -104,7 +104,7 @@ void hostile(testing::EngineFixture& fixture, const std::string& package)
     response.unannounced = true;
     response.endless = qint64{1} << 30;
     fixture.server.serve("/horalet-2.0", response);
-    fixture.platform.store.setBool(keys::automaticallyDownloads, true);
+    fixture.platform.store.setBool(updaterKeys::automaticallyDownloads, true);
     const auto engine = fixture.startEngine();
     PeakMemory memory;
     fixture.checkInBackground(*engine);
@@ -126,7 +126,7 @@ void genuine(testing::EngineFixture& fixture, const std::string& package)
 {
     fixture.publish({{.signedBytes = package}});
     fixture.server.serve("/horalet-2.0", {200, QByteArray::fromStdString(package)});
-    fixture.platform.store.setBool(keys::automaticallyDownloads, true);
+    fixture.platform.store.setBool(updaterKeys::automaticallyDownloads, true);
 
     const std::string path = fixture.folder.filePath(QStringLiteral("package")).toStdString();
     std::ofstream(path, std::ios::binary) << package;
@@ -208,8 +208,8 @@ void ticks(testing::EngineFixture& fixture, const std::string& package)
     QFile port(portFile);
     (void)port.open(QIODevice::ReadOnly);
     fixture.platform.store.setString(
-        keys::feedUrl, "http://127.0.0.1:" + port.readAll().trimmed().toStdString() + "/appcast.xml");
-    fixture.platform.store.setBool(keys::automaticallyDownloads, true);
+        updaterKeys::feedUrl, "http://127.0.0.1:" + port.readAll().trimmed().toStdString() + "/appcast.xml");
+    fixture.platform.store.setBool(updaterKeys::automaticallyDownloads, true);
     LargestGap tick(1000);
     LargestGap probe(5);
     // The same timers on an idle loop first: on a busy machine the

@@ -3,7 +3,7 @@
 #include <thread>
 #include <vector>
 
-#include "updates/update_keys.h"
+#include "clock/settings_keys.h"
 #include "updates_fixture.h"
 
 namespace horalet::testing {
@@ -55,7 +55,7 @@ TEST_P(StartTest, SwitchesOnOnceThenLeavesTheUsersChoice)
     const StartCase& row = GetParam();
     SCOPED_TRACE(row.name);
     if (row.flag) {
-        fakes.store.setBool(kAutoByDefaultKey, *row.flag);
+        fakes.store.setBool(updateKeys::autoByDefault, *row.flag);
     }
     updater.automaticChecks.set(row.checks);
     updater.automaticDownloads.set(row.downloads);
@@ -66,7 +66,7 @@ TEST_P(StartTest, SwitchesOnOnceThenLeavesTheUsersChoice)
     EXPECT_FALSE(factory.calls()[0].startingUpdater);
     EXPECT_EQ(factory.calls()[0].delegate, model.get());
     EXPECT_EQ(updater.starts(), 1);
-    EXPECT_TRUE(fakes.store.boolForKey(kAutoByDefaultKey));
+    EXPECT_TRUE(fakes.store.boolForKey(updateKeys::autoByDefault));
     EXPECT_EQ(updater.writes(), row.writes);
     EXPECT_EQ(updater.backgroundChecks(), row.backgroundChecks);
     EXPECT_FALSE(model->canCheck) << "mirrors change only on the main queue";
@@ -103,7 +103,7 @@ TEST_F(UpdatesTest, AFailedStartReportsItAndIsNotRetried)
 
     EXPECT_EQ(model->status.get(), "更新组件启动失败");
     EXPECT_EQ(willChanges, 1);
-    EXPECT_EQ(fakes.store.objectForKey(kAutoByDefaultKey), std::nullopt);
+    EXPECT_EQ(fakes.store.objectForKey(updateKeys::autoByDefault), std::nullopt);
     EXPECT_TRUE(updater.writes().empty());
     EXPECT_EQ(updater.backgroundChecks(), 0);
 

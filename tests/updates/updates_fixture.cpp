@@ -1,12 +1,12 @@
 #include "updates_fixture.h"
 
-#include "updates/update_keys.h"
+#include "clock/settings_keys.h"
 
 namespace horalet::testing {
 
 void UpdatesTest::startSettled(bool automaticChecks, bool automaticDownloads)
 {
-    fakes.store.setBool(kAutoByDefaultKey, true);
+    fakes.store.setBool(updateKeys::autoByDefault, true);
     updater.automaticChecks.set(automaticChecks);
     updater.automaticDownloads.set(automaticDownloads);
     model->start();

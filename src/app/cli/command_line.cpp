@@ -1,5 +1,6 @@
 #include "app/cli/command_line.h"
 
+#include "app/cli/clock_request.h"
 #include "app/cli/defaults_command.h"
 #include "app/cli/once_command.h"
 #include "app/cli/zones_command.h"
@@ -10,6 +11,8 @@ namespace horalet::cli {
 namespace {
 
 constexpr char kUsage[] = R"(Usage: horalet [--headless]
+       horalet bar [--protocol plain|waybar|i3bar]
+       horalet settings
        horalet --once [--at TIME]
        horalet defaults read [KEY]
        horalet defaults write [-bool|-int|-string] KEY VALUE
@@ -20,6 +23,12 @@ constexpr char kUsage[] = R"(Usage: horalet [--headless]
 Without arguments Horalet puts its clock in the desktop panel; with
 --headless, or where there is no display, it writes the clock text to
 standard output once a second.
+
+  bar          the clock line for a status bar, in its protocol: plain
+               (the terminal line), waybar (JSON for a custom module with
+               return-type json) or i3bar (i3bar and swaybar, with clicks)
+  settings     open the running clock's settings window, or start the
+               clock with it open
 
   --once       print the clock text once, for now or for --at TIME, and exit
   --at TIME    @SECONDS[.FRACTION] since the Unix epoch, or
@@ -39,15 +48,14 @@ int badInput(std::ostream& err, const std::string& message)
     return kExitBadInput;
 }
 
-bool wantsHeadless(const std::vector<std::string>& args)
-{
-    return args.size() == 1 && args[0] == "--headless";
-}
-
 std::optional<int> runCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
-    if (args.empty() || wantsHeadless(args)) {
+    std::string error;
+    if (clockRequest(args, error)) {
         return std::nullopt;
+    }
+    if (!error.empty()) {
+        return badInput(err, error);
     }
     const std::string& command = args[0];
     const std::vector<std::string> rest(args.begin() + 1, args.end());

@@ -10,36 +10,20 @@
 #include "clock/settings_keys.h"
 #include "platform/foundation/text.h"
 #include "platform/qt/json_preferences_file.h"
-#include "updates/update_keys.h"
 
 namespace horalet::cli {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, ValueType>, 14> kKnownKeys{{
-    {K::weekday, ValueType::integer},
-    {K::date, ValueType::integer},
-    {K::year, ValueType::boolean},
-    {K::use24, ValueType::boolean},
-    {K::seconds, ValueType::boolean},
-    {K::ampm, ValueType::boolean},
-    {K::bold, ValueType::boolean},
-    {K::monoDigit, ValueType::boolean},
-    {K::tz, ValueType::text},
-    {K::label, ValueType::text},
-    {K::locale, ValueType::text},
-    {K::useCustom, ValueType::boolean},
-    {K::custom, ValueType::text},
-    {kAutoByDefaultKey, ValueType::boolean},
+using platform::PreferenceType;
+
+constexpr std::array<std::pair<std::string_view, PreferenceType>, 3> kTypeFlags{{
+    {"-bool", PreferenceType::boolean},
+    {"-int", PreferenceType::integer},
+    {"-string", PreferenceType::text},
 }};
 
-constexpr std::array<std::pair<std::string_view, ValueType>, 3> kTypeFlags{{
-    {"-bool", ValueType::boolean},
-    {"-int", ValueType::integer},
-    {"-string", ValueType::text},
-}};
-
-std::optional<ValueType> typeFlag(std::string_view word)
+std::optional<PreferenceType> typeFlag(std::string_view word)
 {
     for (const auto& [flag, type] : kTypeFlags) {
         if (word == flag) {
@@ -49,14 +33,14 @@ std::optional<ValueType> typeFlag(std::string_view word)
     return std::nullopt;
 }
 
-std::string_view typeName(ValueType type)
+std::string_view typeName(PreferenceType type)
 {
     switch (type) {
-    case ValueType::boolean:
+    case PreferenceType::boolean:
         return "a boolean (true/false, yes/no, 1/0)";
-    case ValueType::integer:
+    case PreferenceType::integer:
         return "a signed 64-bit decimal integer";
-    case ValueType::text:
+    case PreferenceType::text:
         break;
     }
     return "a text";
@@ -82,8 +66,14 @@ int read(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     if (args.size() > 1) {
         return badInput(err, "defaults read takes at most one KEY");
     }
-    app::HostServices host;
-    const platform::PreferenceDictionary stored = host.store.storedValues();
+    // Settings that cannot be read (the reason is already on stderr) are no
+    // empty settings: a script saving this output must not get "{}".
+    const std::optional<platform::PreferenceDictionary> loaded
+        = platform::qt::JsonPreferencesFile(platform::qt::JsonPreferencesFile::defaultPath()).load();
+    if (!loaded) {
+        return 1;
+    }
+    const platform::PreferenceDictionary& stored = *loaded;
     if (args.empty()) {
         out << platform::qt::JsonPreferencesFile::serialize(stored);
         return 0;
@@ -100,7 +90,7 @@ int read(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
 int write(const std::vector<std::string>& args, std::ostream& err)
 {
     std::vector<std::string> words = args;
-    std::optional<ValueType> flagged;
+    std::optional<PreferenceType> flagged;
     if (words.size() == 3) {
         for (std::size_t position : {std::size_t{0}, std::size_t{1}}) {
             if (auto type = typeFlag(words[position])) {
@@ -118,7 +108,8 @@ int write(const std::vector<std::string>& args, std::ostream& err)
     if (!platform::isValidUtf8(key) || !platform::isValidUtf8(text)) {
         return badInput(err, "the key and the value must be UTF-8 text");
     }
-    const std::optional<ValueType> known = knownType(key);
+    const platform::SettingSpec* spec = findSetting(key);
+    const std::optional<PreferenceType> known = spec ? std::optional(spec->type) : std::nullopt;
     if (known && flagged && *known != *flagged) {
         return badInput(
             err, key + " holds " + std::string(typeName(*known)) + ", not " + std::string(typeName(*flagged)));
@@ -126,10 +117,15 @@ int write(const std::vector<std::string>& args, std::ostream& err)
     if (!known && !flagged) {
         return badInput(err, "unknown key " + key + ": give its type with -bool, -int or -string");
     }
-    const ValueType type = known.value_or(flagged.value_or(ValueType::text));
+    const PreferenceType type = known.value_or(flagged.value_or(PreferenceType::text));
     std::optional<platform::PreferenceValue> value = parseValue(type, text);
     if (!value) {
         return badInput(err, "'" + text + "' is not " + std::string(typeName(type)) + " (for " + key + ")");
+    }
+    if (spec && !spec->accepts(*value)) {
+        return badInput(err,
+            key + " takes integers from " + std::to_string(spec->range.min) + " to " + std::to_string(spec->range.max)
+                + ", not " + text);
     }
     app::HostServices host;
     if (!host.store.set(key, std::move(*value))) {
@@ -149,20 +145,10 @@ int remove(const std::vector<std::string>& args, std::ostream& err)
 
 } // namespace
 
-std::optional<ValueType> knownType(std::string_view key)
-{
-    for (const auto& [name, type] : kKnownKeys) {
-        if (key == name) {
-            return type;
-        }
-    }
-    return std::nullopt;
-}
-
-std::optional<platform::PreferenceValue> parseValue(ValueType type, const std::string& text)
+std::optional<platform::PreferenceValue> parseValue(PreferenceType type, const std::string& text)
 {
     switch (type) {
-    case ValueType::boolean: {
+    case PreferenceType::boolean: {
         const std::string word = lowerAscii(text);
         if (word == "true" || word == "yes" || word == "1") {
             return platform::PreferenceValue(true);
@@ -172,7 +158,7 @@ std::optional<platform::PreferenceValue> parseValue(ValueType type, const std::s
         }
         return std::nullopt;
     }
-    case ValueType::integer: {
+    case PreferenceType::integer: {
         std::int64_t number = 0;
         const char* begin = text.data();
         const char* end = text.data() + text.size();
@@ -185,7 +171,7 @@ std::optional<platform::PreferenceValue> parseValue(ValueType type, const std::s
         }
         return platform::PreferenceValue(number);
     }
-    case ValueType::text:
+    case PreferenceType::text:
         break;
     }
     return platform::PreferenceValue(text);

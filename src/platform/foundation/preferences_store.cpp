@@ -1,12 +1,16 @@
 #include "platform/foundation/preferences_store.h"
 
+#include <algorithm>
+
 namespace horalet::platform {
 
-PreferencesStore::PreferencesStore(std::unique_ptr<PreferencesPersistence> persistence)
+PreferencesStore::PreferencesStore(
+    std::unique_ptr<PreferencesPersistence> persistence, std::span<const SettingSpec> schema)
     : persistence_(std::move(persistence))
+    , schema_(schema)
 {
     if (persistence_) {
-        stored_ = persistence_->load();
+        stored_ = persistence_->load().value_or(PreferenceDictionary{});
     }
 }
 
@@ -17,9 +21,16 @@ void PreferencesStore::registerDefaults(const PreferenceDictionary& defaults)
     }
 }
 
+bool PreferencesStore::usable(std::string_view key, const PreferenceValue& value) const
+{
+    const auto spec = std::find_if(
+        schema_.begin(), schema_.end(), [key](const SettingSpec& candidate) { return candidate.key == key; });
+    return spec == schema_.end() || spec->accepts(value);
+}
+
 std::optional<PreferenceValue> PreferencesStore::objectForKey(std::string_view key) const
 {
-    if (const auto found = stored_.find(key); found != stored_.end()) {
+    if (const auto found = stored_.find(key); found != stored_.end() && usable(key, found->second)) {
         return found->second;
     }
     if (const auto found = registered_.find(key); found != registered_.end()) {
@@ -51,24 +62,34 @@ std::optional<std::string> PreferencesStore::stringForKey(std::string_view key) 
 
 bool PreferencesStore::set(std::string_view key, PreferenceValue value)
 {
-    PreferenceDictionary snapshot;
-    {
-        stored_.insert_or_assign(std::string(key), std::move(value));
-        snapshot = stored_;
-    }
-    return persistAndPost(snapshot);
+    return write(std::string(key), std::move(value));
 }
 
 bool PreferencesStore::removeObject(std::string_view key)
 {
-    PreferenceDictionary snapshot;
-    {
-        if (const auto found = stored_.find(key); found != stored_.end()) {
-            stored_.erase(found);
-        }
-        snapshot = stored_;
+    return write(std::string(key), std::nullopt);
+}
+
+bool PreferencesStore::write(std::string key, std::optional<PreferenceValue> value)
+{
+    if (value) {
+        stored_.insert_or_assign(key, *value);
+    } else if (const auto found = stored_.find(key); found != stored_.end()) {
+        stored_.erase(found);
     }
-    return persistAndPost(snapshot);
+    bool kept = true;
+    if (persistence_) {
+        // What is stored now, with this change and whatever other processes
+        // wrote since the last read; the change alone stays in memory when
+        // it could not be kept.
+        std::optional<PreferenceDictionary> now = persistence_->update({{std::move(key), std::move(value)}}, stored_);
+        kept = now.has_value();
+        if (now) {
+            stored_ = std::move(*now);
+        }
+    }
+    didChange.notify();
+    return kept;
 }
 
 PreferenceDictionary PreferencesStore::storedValues() const
@@ -81,19 +102,12 @@ void PreferencesStore::reload()
     if (!persistence_) {
         return;
     }
-    PreferenceDictionary loaded = persistence_->load();
-    if (loaded == stored_) {
+    std::optional<PreferenceDictionary> loaded = persistence_->load();
+    if (!loaded || *loaded == stored_) {
         return;
     }
-    stored_ = std::move(loaded);
+    stored_ = std::move(*loaded);
     didChange.notify();
-}
-
-bool PreferencesStore::persistAndPost(const PreferenceDictionary& snapshot)
-{
-    const bool kept = !persistence_ || persistence_->save(snapshot);
-    didChange.notify();
-    return kept;
 }
 
 } // namespace horalet::platform

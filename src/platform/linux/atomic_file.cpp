@@ -1,7 +1,9 @@
 #include "platform/linux/atomic_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
@@ -50,6 +52,15 @@ bool writeAll(int fd, std::string_view contents)
         contents.remove_prefix(static_cast<std::size_t>(written));
     }
     return true;
+}
+
+// The six characters mkstemp puts in place of XXXXXX.
+bool isTemporarySuffix(std::string_view suffix)
+{
+    constexpr std::size_t kLength = 6;
+    return suffix.size() == kLength && std::all_of(suffix.begin(), suffix.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+    });
 }
 
 } // namespace
@@ -117,6 +128,23 @@ bool writeFileAtomically(const std::string& path, std::string_view contents, mod
         ::fsync(folderFd.get());
     }
     return true;
+}
+
+void removeLeftoverTemporaries(const std::string& path)
+{
+    const std::string folder = folderOf(path);
+    const std::string prefix = path.substr(path.find_last_of('/') + 1) + ".";
+    DIR* listing = ::opendir(folder.c_str());
+    if (listing == nullptr) {
+        return;
+    }
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::string_view name = entry->d_name;
+        if (name.starts_with(prefix) && isTemporarySuffix(name.substr(prefix.size()))) {
+            ::unlinkat(::dirfd(listing), entry->d_name, 0);
+        }
+    }
+    ::closedir(listing);
 }
 
 bool readWholeFile(const std::string& path, std::string& contents, std::string& error)

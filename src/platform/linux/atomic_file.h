@@ -16,6 +16,11 @@ namespace horalet::platform::os {
 bool writeFileAtomically(const std::string& path, std::string_view contents, mode_t mode, std::string& error,
     const std::function<void()>& beforeRename = {});
 
+// Removes the temporary files that writeFileAtomically(path, ...) left
+// behind when its process died before the rename. Only safe while no other
+// writer of `path` can be at work, i.e. under the lock all writers take.
+void removeLeftoverTemporaries(const std::string& path);
+
 // Creates a folder and its missing parents with the given mode.
 bool makeFolders(const std::string& path, mode_t mode, std::string& error);
 

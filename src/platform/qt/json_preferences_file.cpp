@@ -13,7 +13,9 @@
 #include <cstring>
 #include <sys/stat.h>
 
+#include "platform/foundation/log.h"
 #include "platform/linux/atomic_file.h"
+#include "platform/linux/file_lock.h"
 #include "platform/linux/paths.h"
 
 namespace horalet::platform::qt {
@@ -25,7 +27,74 @@ constexpr mode_t kFolderMode = 0700;
 
 void complain(const std::string& line)
 {
-    std::fprintf(stderr, "horalet: %s\n", line.c_str());
+    log::warning(line);
+}
+
+bool exists(const std::string& path)
+{
+    struct stat info { };
+    return ::stat(path.c_str(), &info) == 0 || errno != ENOENT;
+}
+
+QJsonValue toJson(const PreferenceValue& value)
+{
+    if (const bool* flag = std::get_if<bool>(&value)) {
+        return *flag;
+    }
+    if (const std::int64_t* number = std::get_if<std::int64_t>(&value)) {
+        return static_cast<qint64>(*number);
+    }
+    return QString::fromStdString(std::get<std::string>(value));
+}
+
+std::optional<PreferenceValue> fromJson(const QJsonValue& value)
+{
+    if (value.isBool()) {
+        return value.toBool();
+    }
+    if (value.isString()) {
+        return value.toString().toStdString();
+    }
+    if (value.isDouble() && value.toDouble() == std::trunc(value.toDouble())
+        && static_cast<double>(value.toInteger()) == value.toDouble()) {
+        return static_cast<std::int64_t>(value.toInteger());
+    }
+    return std::nullopt;
+}
+
+// The text as a JSON object; none (and why) when it is not one.
+std::optional<QJsonObject> objectOf(const std::string& text, std::string& problem)
+{
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
+    if (error.error != QJsonParseError::NoError) {
+        problem
+            = "not valid JSON (" + error.errorString().toStdString() + " at byte " + std::to_string(error.offset) + ")";
+        return std::nullopt;
+    }
+    if (!document.isObject()) {
+        problem = "not a JSON object";
+        return std::nullopt;
+    }
+    return document.object();
+}
+
+// Every usable value of the object; `problem` names the keys left out.
+PreferenceDictionary valuesOf(const QJsonObject& object, std::string& problem)
+{
+    PreferenceDictionary values;
+    std::string skipped;
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        const std::string key = it.key().toStdString();
+        if (std::optional<PreferenceValue> value = fromJson(it.value())) {
+            values.emplace(key, std::move(*value));
+        } else {
+            skipped += (skipped.empty() ? "\"" : ", \"") + key + "\"";
+        }
+    }
+    problem = skipped.empty() ? std::string()
+                              : "the value of " + skipped + " is not a boolean, a 64-bit integer or a string";
+    return values;
 }
 
 } // namespace
@@ -44,74 +113,56 @@ std::string JsonPreferencesFile::serialize(const PreferenceDictionary& values)
 {
     QJsonObject object;
     for (const auto& [key, value] : values) {
-        const QString name = QString::fromStdString(key);
-        if (const bool* flag = std::get_if<bool>(&value)) {
-            object.insert(name, *flag);
-        } else if (const std::int64_t* number = std::get_if<std::int64_t>(&value)) {
-            object.insert(name, static_cast<qint64>(*number));
-        } else {
-            object.insert(name, QString::fromStdString(std::get<std::string>(value)));
-        }
+        object.insert(QString::fromStdString(key), toJson(value));
     }
     return QJsonDocument(object).toJson(QJsonDocument::Indented).toStdString();
 }
 
 bool JsonPreferencesFile::parse(const std::string& text, PreferenceDictionary& values, std::string& problem)
 {
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
-    if (error.error != QJsonParseError::NoError) {
-        problem
-            = "not valid JSON (" + error.errorString().toStdString() + " at byte " + std::to_string(error.offset) + ")";
+    const std::optional<QJsonObject> object = objectOf(text, problem);
+    if (!object) {
         return false;
     }
-    if (!document.isObject()) {
-        problem = "not a JSON object";
-        return false;
-    }
-    const QJsonObject object = document.object();
-    values.clear();
-    for (auto it = object.begin(); it != object.end(); ++it) {
-        const std::string key = it.key().toStdString();
-        const QJsonValue value = it.value();
-        if (value.isBool()) {
-            values.emplace(key, value.toBool());
-        } else if (value.isString()) {
-            values.emplace(key, value.toString().toStdString());
-        } else if (value.isDouble() && value.toDouble() == std::trunc(value.toDouble())
-            && static_cast<double>(value.toInteger()) == value.toDouble()) {
-            values.emplace(key, static_cast<std::int64_t>(value.toInteger()));
-        } else {
-            problem = "the value of \"" + key + "\" is not a boolean, an integer or a string";
-            return false;
-        }
-    }
+    values = valuesOf(*object, problem);
     return true;
 }
 
-PreferenceDictionary JsonPreferencesFile::load()
+void JsonPreferencesFile::complainOnce(const std::string& line)
 {
-    PreferenceDictionary values;
-    struct stat info { };
-    if (::stat(path_.c_str(), &info) != 0 && errno == ENOENT) {
-        return values;
+    if (line != lastComplaint_) {
+        complain(line);
+        lastComplaint_ = line;
+    }
+}
+
+std::optional<PreferenceDictionary> JsonPreferencesFile::load()
+{
+    if (!exists(path_)) {
+        lastComplaint_.clear();
+        return PreferenceDictionary{};
     }
     std::string text;
     std::string problem;
     if (!os::readWholeFile(path_, text, problem)) {
-        writable_ = false;
-        complain(problem + "; using the default settings and leaving the file untouched");
-        return {};
+        complainOnce(problem + "; the file is left untouched and the settings stay as they were");
+        return std::nullopt;
     }
+    PreferenceDictionary values;
     if (!parse(text, values, problem)) {
-        setAside(problem);
-        return {};
+        complainOnce("preferences file " + path_ + " is " + problem
+            + "; it is left untouched and the settings stay as they were until it is whole again");
+        return std::nullopt;
     }
-    writable_ = true;
+    if (problem.empty()) {
+        lastComplaint_.clear();
+    } else {
+        complainOnce("preferences file " + path_ + ": " + problem + "; these settings read as their defaults");
+    }
     return values;
 }
 
-void JsonPreferencesFile::setAside(const std::string& problem)
+bool JsonPreferencesFile::setAside(const std::string& problem)
 {
     const std::string stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString();
     std::string aside = path_ + ".damaged-" + stamp;
@@ -121,28 +172,62 @@ void JsonPreferencesFile::setAside(const std::string& problem)
         aside = path_ + ".damaged-" + stamp + "-" + std::to_string(count);
     }
     if (::rename(path_.c_str(), aside.c_str()) == 0) {
-        complain("preferences file " + path_ + " is damaged (" + problem + "); kept it as " + aside
-            + " and started on the default settings");
-        return;
+        complain("preferences file " + path_ + " was " + problem + "; kept it as " + aside
+            + " and wrote a new one from the settings in use");
+        return true;
     }
-    writable_ = false;
-    complain("preferences file " + path_ + " is damaged (" + problem + ") and could not be moved aside ("
-        + std::strerror(errno) + "); using the default settings and leaving the file untouched");
+    complain("preferences not saved: " + path_ + " is " + problem + " and could not be moved aside ("
+        + std::strerror(errno) + "); the file is left untouched");
+    return false;
 }
 
-bool JsonPreferencesFile::save(const PreferenceDictionary& values)
+std::optional<PreferenceDictionary> JsonPreferencesFile::update(
+    const PreferenceChanges& changes, const PreferenceDictionary& lastKnown)
 {
-    if (!writable_) {
-        complain("preferences not saved: " + path_ + " could not be read at start and is left untouched");
-        return false;
-    }
     std::string error;
-    if (!os::makeFolders(os::folderOf(path_), kFolderMode, error)
-        || !os::writeFileAtomically(path_, serialize(values), kFileMode, error, beforeRename_)) {
+    if (!os::makeFolders(os::folderOf(path_), kFolderMode, error)) {
         complain("preferences not saved: " + error);
-        return false;
+        return std::nullopt;
     }
-    return true;
+    const os::FileLock lock(path_ + ".lock");
+    if (!lock.held()) {
+        complain("preferences not saved: " + lock.error());
+        return std::nullopt;
+    }
+    // Whoever left these died while writing; nobody else writes now.
+    os::removeLeftoverTemporaries(path_);
+
+    QJsonObject object;
+    if (exists(path_)) {
+        std::string text;
+        if (!os::readWholeFile(path_, text, error)) {
+            complain("preferences not saved: " + error + "; the file is left untouched");
+            return std::nullopt;
+        }
+        if (std::optional<QJsonObject> current = objectOf(text, error)) {
+            object = std::move(*current);
+        } else if (setAside(error)) {
+            for (const auto& [key, value] : lastKnown) {
+                object.insert(QString::fromStdString(key), toJson(value));
+            }
+        } else {
+            return std::nullopt;
+        }
+    }
+    for (const auto& [key, value] : changes) {
+        if (value) {
+            object.insert(QString::fromStdString(key), toJson(*value));
+        } else {
+            object.remove(QString::fromStdString(key));
+        }
+    }
+    const std::string contents = QJsonDocument(object).toJson(QJsonDocument::Indented).toStdString();
+    if (!os::writeFileAtomically(path_, contents, kFileMode, error, beforeRename_)) {
+        complain("preferences not saved: " + error);
+        return std::nullopt;
+    }
+    std::string skipped;
+    return valuesOf(object, skipped);
 }
 
 } // namespace horalet::platform::qt

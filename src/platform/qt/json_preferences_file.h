@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "platform/foundation/preferences_store.h"
@@ -8,10 +9,23 @@
 namespace horalet::platform::qt {
 
 // The preferences as a small JSON object in one file, each value a JSON
-// boolean, integer or string. A file that cannot be understood is moved
-// aside (never deleted) with one line on stderr, and the store starts on
-// its defaults. A file that cannot even be read or moved is left alone and
-// nothing is written over it for the rest of the run.
+// boolean, integer or string, shared by every Horalet process of the user.
+//
+// Reading never changes the file. A value of another kind (a fraction, a
+// number beyond 64 bits, null, a list) is left out, so that its key reads
+// as its default while every other key keeps its value. A file that is no
+// JSON object at all, or cannot be read, gives no values; each such finding
+// is told once on stderr.
+//
+// Every write is a read-modify-write of the keys it changes, under a lock
+// file beside the store ("<file>.lock"), followed by an atomic replace: no
+// writer, in this process or another, loses another's change. Keys the
+// writer does not change stay as they are in the file, even those it
+// cannot read. Under the lock the writer also removes the temporary files
+// of writers that were killed, and keeps a file that is no JSON object
+// beside it as "<file>.damaged-<time>" (never deleted) before writing a
+// new one from the values the writer last knew. A file that cannot be read
+// is never written over.
 class JsonPreferencesFile final : public horalet::platform::PreferencesPersistence {
 public:
     explicit JsonPreferencesFile(std::string path);
@@ -19,8 +33,9 @@ public:
     // $XDG_CONFIG_HOME/horalet/preferences.json, or ~/.config/horalet/…
     static std::string defaultPath();
 
-    PreferenceDictionary load() override;
-    bool save(const PreferenceDictionary& values) override;
+    std::optional<PreferenceDictionary> load() override;
+    std::optional<PreferenceDictionary> update(
+        const PreferenceChanges& changes, const PreferenceDictionary& lastKnown) override;
 
     const std::string& path() const { return path_; }
 
@@ -28,15 +43,18 @@ public:
     void setBeforeRenameHook(std::function<void()> hook) { beforeRename_ = std::move(hook); }
 
     static std::string serialize(const PreferenceDictionary& values);
-    // False when the text is not a JSON object of booleans, integers and strings.
+    // False (and why in `problem`) when the text is not a JSON object.
+    // Otherwise `values` holds every key whose value is a boolean, a 64-bit
+    // integer or a string, and `problem` names the keys left out, if any.
     static bool parse(const std::string& text, PreferenceDictionary& values, std::string& problem);
 
 private:
-    void setAside(const std::string& problem);
+    void complainOnce(const std::string& line);
+    bool setAside(const std::string& problem);
 
     std::string path_;
-    bool writable_ = true;
     std::function<void()> beforeRename_;
+    std::string lastComplaint_;
 };
 
 } // namespace horalet::platform::qt

@@ -17,20 +17,17 @@ std::optional<bool> storedBool(const PreferencesStore& store, std::string_view k
 std::optional<std::int64_t> storedInteger(const PreferencesStore& store, std::string_view key);
 std::optional<std::string> storedString(const PreferencesStore& store, std::string_view key);
 
-// A value tied to one key of the preferences store. Reading yields what the
-// store holds, registered defaults included, and the fallback only when it
-// holds nothing; writing stores at once, and the store then posts its
-// change notification. It keeps no value of its own, so copies read and
-// write the same setting. The store outlives it.
+// A value tied to one setting of the preferences store. Reading yields what
+// the store holds, registered defaults included, and the setting's default
+// only when it holds nothing; writing stores at once, and the store then
+// posts its change notification. It keeps no value of its own, so copies
+// read and write the same setting. The store outlives it.
 template <typename T> class PreferenceBinding {
-    static_assert(std::is_same_v<T, bool> || std::is_same_v<T, std::int64_t> || std::is_same_v<T, std::string>,
-        "the store keeps booleans, 64-bit integers and texts");
-
 public:
-    PreferenceBinding(PreferencesStore& store, std::string_view key, T fallback)
+    PreferenceBinding(PreferencesStore& store, const Setting<T>& setting)
         : store_(&store)
-        , key_(key)
-        , fallback_(std::move(fallback))
+        , key_(setting.key)
+        , fallback_(setting.fallback)
     {
     }
 

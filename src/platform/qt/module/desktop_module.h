@@ -19,6 +19,9 @@ struct DesktopModule {
     std::unique_ptr<DesktopShell> (*createDesktopShell)(int& argc, char** argv);
     std::unique_ptr<updater::engine::UpdateDialogs> (*makeUpdateDialogs)();
     std::unique_ptr<updater::engine::UpdateNetwork> (*makeUpdateNetwork)();
+    // Asks the session's running clock, if one runs, to open its settings
+    // window; does not wait for the answer and starts nothing.
+    void (*askRunningInstanceToOpenSettings)();
 };
 
 // Loads the module the first time and answers it from then on; none, with

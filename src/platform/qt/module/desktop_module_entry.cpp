@@ -1,4 +1,5 @@
 #include "platform/qt/module/desktop_module.h"
+#include "platform/qt/shell/desktop/single_instance.h"
 
 using namespace horalet::platform;
 
@@ -8,6 +9,7 @@ const qt::DesktopModule* horalet_desktop_module()
         .createDesktopShell = qt::createDesktopShell,
         .makeUpdateDialogs = updater::engine::makeQtUpdateDialogs,
         .makeUpdateNetwork = updater::engine::makeQtUpdateNetwork,
+        .askRunningInstanceToOpenSettings = qt::SingleInstance::askRunningInstanceToOpenSettings,
     };
     return &module;
 }

@@ -8,8 +8,12 @@ namespace horalet::platform::qt {
 int QtApplication::run()
 {
     if (delegate_ != nullptr) {
-        QTimer::singleShot(
-            0, QCoreApplication::instance(), [delegate = delegate_] { delegate->applicationDidFinishLaunching(); });
+        QTimer::singleShot(0, QCoreApplication::instance(), [this] {
+            delegate_->applicationDidFinishLaunching();
+            if (afterLaunch_) {
+                afterLaunch_();
+            }
+        });
     }
     QCoreApplication::exec();
     return 0;

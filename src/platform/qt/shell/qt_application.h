@@ -19,9 +19,13 @@ public:
     // display; without one there is nothing to bring forward.
     void setActivator(std::function<void()> activator) { activator_ = std::move(activator); }
 
+    // Runs once, right after the delegate has finished launching.
+    void setAfterLaunch(std::function<void()> afterLaunch) { afterLaunch_ = std::move(afterLaunch); }
+
 private:
     shell::ApplicationDelegate* delegate_ = nullptr;
     std::function<void()> activator_;
+    std::function<void()> afterLaunch_;
 };
 
 } // namespace horalet::platform::qt

@@ -11,6 +11,7 @@
 #include "platform/linux/paths.h"
 #include "platform/linux/system/autostart_entry.h"
 #include "platform/linux/system/xdg_login_items.h"
+#include "platform/qt/shell/bar/click_event_reader.h"
 #include "platform/qt/shell/clock_set_watch.h"
 #include "platform/qt/shell/headless_services.h"
 #include "platform/qt/shell/preferences_file_watch.h"
@@ -18,6 +19,7 @@
 #include "platform/qt/shell/qt_main_queue.h"
 #include "platform/qt/shell/qt_run_loop.h"
 #include "platform/qt/shell/quit_on_signals.h"
+#include "platform/qt/shell/reader_gone_watch.h"
 #include "platform/qt/shell/terminal_status_bar.h"
 #include "platform/qt/shell/wake_watch.h"
 #include "platform/qt/shell/zone_watch.h"
@@ -43,9 +45,12 @@ ShellMode chooseShellMode(bool headlessRequested)
 }
 
 struct QtShell::Parts {
-    Parts(int& argc, char** argv, std::unique_ptr<DesktopShell> desktopShell)
+    Parts(int& argc, char** argv, std::unique_ptr<DesktopShell> desktopShell, shell::BarProtocol lineProtocol,
+        shell::BarLineDetails details)
         : coreApplication(desktopShell ? nullptr : std::make_unique<QCoreApplication>(argc, argv))
         , desktop(std::move(desktopShell))
+        , terminalBar({STDOUT_FILENO, lineProtocol, std::move(details)}, [this] { application.terminate(); })
+        , protocol(lineProtocol)
     {
     }
 
@@ -56,7 +61,8 @@ struct QtShell::Parts {
     QtMainQueue mainQueue;
     QtRunLoop runLoop{clock};
     QuitOnSignals quitOnSignals{[this] { application.terminate(); }};
-    TerminalStatusBar terminalBar{STDOUT_FILENO, [this] { application.terminate(); }};
+    TerminalStatusBar terminalBar;
+    shell::BarProtocol protocol;
     HeadlessFonts headlessFonts;
     HeadlessAlerts headlessAlerts;
     HeadlessWindows headlessWindows;
@@ -67,10 +73,13 @@ struct QtShell::Parts {
     std::unique_ptr<ZoneWatch> zoneWatch;
     std::unique_ptr<WakeWatch> wakeWatch;
     std::unique_ptr<PreferencesFileWatch> preferencesWatch;
+    std::unique_ptr<ReaderGoneWatch> readerGoneWatch;
+    std::unique_ptr<ClickEventReader> clickReader;
 };
 
-QtShell::QtShell(int& argc, char** argv, std::unique_ptr<DesktopShell> desktop)
-    : parts_(std::make_unique<Parts>(argc, argv, std::move(desktop)))
+QtShell::QtShell(int& argc, char** argv, std::unique_ptr<DesktopShell> desktop, shell::BarProtocol protocol,
+    shell::BarLineDetails details)
+    : parts_(std::make_unique<Parts>(argc, argv, std::move(desktop), protocol, std::move(details)))
 {
     Parts& parts = *parts_;
     if (parts.desktop) {
@@ -80,6 +89,8 @@ QtShell::QtShell(int& argc, char** argv, std::unique_ptr<DesktopShell> desktop)
         // A reader that goes away ends the line through a failed write, not a signal.
         std::signal(SIGPIPE, SIG_IGN);
         parts.statusBar = &parts.terminalBar;
+        parts.readerGoneWatch
+            = std::make_unique<ReaderGoneWatch>(STDOUT_FILENO, [&parts] { parts.application.terminate(); });
     }
 }
 
@@ -130,6 +141,19 @@ std::optional<int> QtShell::deferToRunningInstance(std::function<void()> openSet
         return std::nullopt;
     }
     return parts_->desktop->deferToRunningInstance(std::move(openSettings));
+}
+
+void QtShell::onBarClick(std::function<void()> clicked)
+{
+    Parts& parts = *parts_;
+    if (!parts.desktop && parts.protocol == shell::BarProtocol::i3bar) {
+        parts.clickReader = std::make_unique<ClickEventReader>(STDIN_FILENO, std::move(clicked));
+    }
+}
+
+void QtShell::afterLaunch(std::function<void()> launched)
+{
+    parts_->application.setAfterLaunch(std::move(launched));
 }
 
 void QtShell::setLabelGuide(std::function<std::vector<std::string>()> guide, PreferencesStore& store)

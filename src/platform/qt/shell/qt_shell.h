@@ -9,6 +9,7 @@
 #include "platform/foundation/main_queue.h"
 #include "platform/foundation/preferences_store.h"
 #include "platform/qt/shell/desktop_shell.h"
+#include "platform/shell/bar_line.h"
 #include "platform/shell/shell_services.h"
 
 namespace horalet::platform::qt {
@@ -25,8 +26,10 @@ ShellMode chooseShellMode(bool headlessRequested);
 class QtShell {
 public:
     // Without a desktop shell, makes a Qt application without a display
-    // and writes the status item's titles to standard output.
-    QtShell(int& argc, char** argv, std::unique_ptr<DesktopShell> desktop);
+    // and writes the status item's titles to standard output in the bar
+    // protocol asked for; `details` completes a title into a bar's line.
+    QtShell(int& argc, char** argv, std::unique_ptr<DesktopShell> desktop,
+        shell::BarProtocol protocol = shell::BarProtocol::plain, shell::BarLineDetails details = {});
     QtShell(const QtShell&) = delete;
     QtShell& operator=(const QtShell&) = delete;
     ~QtShell();
@@ -48,6 +51,12 @@ public:
     // The titles the current settings can produce, asked for again after
     // the store or the system zone changed.
     void setLabelGuide(std::function<std::vector<std::string>()> guide, PreferencesStore& store);
+
+    // In the i3bar protocol, a left click on the clock's block runs `clicked`.
+    void onBarClick(std::function<void()> clicked);
+
+    // Runs once, right after the application delegate has finished launching.
+    void afterLaunch(std::function<void()> launched);
 
 private:
     struct Parts;

@@ -3,32 +3,35 @@
 #include <cerrno>
 #include <unistd.h>
 
+#include "platform/qt/shell/bar/bar_encoding.h"
+
 namespace horalet::platform::qt {
 
 namespace {
 
-// False when the output is gone for good.
-bool writeLine(int fd, const std::string& text)
+enum class WriteResult { written, skipped, gone };
+
+// One write call for the whole text: a reader sees a line whole or not at all.
+WriteResult writeAll(int fd, std::string_view rest)
 {
-    const std::string line = text + "\n";
-    std::string_view rest = line;
     while (!rest.empty()) {
         const ssize_t written = ::write(fd, rest.data(), rest.size());
         if (written < 0) {
             if (errno == EINTR) {
                 continue;
             }
-            return errno != EPIPE;
+            // A reader that does not keep up misses this line, not the next.
+            return errno == EAGAIN ? WriteResult::skipped : WriteResult::gone;
         }
         rest.remove_prefix(static_cast<std::size_t>(written));
     }
-    return true;
+    return WriteResult::written;
 }
 
 } // namespace
 
-TerminalStatusItem::TerminalStatusItem(int fd, std::function<void()> closed)
-    : fd_(fd)
+TerminalStatusItem::TerminalStatusItem(TerminalLineOutput output, std::function<void()> closed)
+    : output_(std::move(output))
     , closed_(std::move(closed))
 {
 }
@@ -36,20 +39,49 @@ TerminalStatusItem::TerminalStatusItem(int fd, std::function<void()> closed)
 void TerminalStatusItem::setTitle(const std::string& title)
 {
     title_ = title;
-    if (!writeLine(fd_, title_) && closed_) {
-        closed_();
+    shell::BarLine line;
+    if (needsDetails(output_.protocol) && output_.details) {
+        line = output_.details(title_, needsTooltip(output_.protocol));
+    }
+    line.text = title_;
+    std::string encoded = encodeBarLine(output_.protocol, line);
+    if (wroteLine_ && encoded == lastLine_ && !repeatsUnchangedLines(output_.protocol)) {
+        return;
+    }
+    write(std::move(encoded));
+}
+
+void TerminalStatusItem::write(std::string line)
+{
+    const std::string text = barLineLead(output_.protocol, !wroteLine_) + line + "\n";
+    switch (writeAll(output_.fd, text)) {
+    case WriteResult::written:
+        lastLine_ = std::move(line);
+        wroteLine_ = true;
+        return;
+    case WriteResult::skipped:
+        return;
+    case WriteResult::gone:
+        if (closed_) {
+            closed_();
+        }
+        return;
     }
 }
 
-TerminalStatusBar::TerminalStatusBar(int fd, std::function<void()> closed)
-    : fd_(fd)
+TerminalStatusBar::TerminalStatusBar(TerminalLineOutput output, std::function<void()> closed)
+    : output_(std::move(output))
     , closed_(std::move(closed))
 {
 }
 
 std::shared_ptr<shell::StatusItem> TerminalStatusBar::statusItemWithLength(double)
 {
-    return std::make_shared<TerminalStatusItem>(fd_, closed_);
+    const std::string preamble = barPreamble(output_.protocol);
+    if (!preamble.empty() && writeAll(output_.fd, preamble) == WriteResult::gone && closed_) {
+        closed_();
+    }
+    return std::make_shared<TerminalStatusItem>(output_, closed_);
 }
 
 } // namespace horalet::platform::qt

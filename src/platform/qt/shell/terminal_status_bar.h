@@ -4,16 +4,26 @@
 #include <memory>
 #include <string>
 
+#include "platform/shell/bar_line.h"
 #include "platform/shell/status_bar.h"
 
 namespace horalet::platform::qt {
 
+// Where the terminal line goes and in which protocol. `details` completes a
+// title into a line; the plain protocol never asks for it.
+struct TerminalLineOutput {
+    int fd = -1;
+    shell::BarProtocol protocol = shell::BarProtocol::plain;
+    shell::BarLineDetails details;
+};
+
 // The status item where there is no display: every title refresh becomes
-// one line on a terminal (standard output), written at once in one piece.
+// one line on standard output in the reader's protocol, written at once in
+// one piece.
 class TerminalStatusItem final : public shell::StatusItem, public shell::StatusBarButton {
 public:
     // `closed` runs when the reader of the output has gone away.
-    TerminalStatusItem(int fd, std::function<void()> closed);
+    TerminalStatusItem(TerminalLineOutput output, std::function<void()> closed);
 
     shell::StatusBarButton* button() override { return this; }
     void setMenu(std::shared_ptr<shell::Menu> menu) override { menu_ = std::move(menu); }
@@ -25,21 +35,26 @@ public:
     void setFont(const shell::Font& font) override { font_ = font; }
 
 private:
-    int fd_;
+    void write(std::string line);
+
+    TerminalLineOutput output_;
     std::function<void()> closed_;
     std::string title_;
+    std::string lastLine_;
+    bool wroteLine_ = false;
     std::optional<shell::Font> font_;
     std::shared_ptr<shell::Menu> menu_;
 };
 
 class TerminalStatusBar final : public shell::StatusBar {
 public:
-    TerminalStatusBar(int fd, std::function<void()> closed);
+    TerminalStatusBar(TerminalLineOutput output, std::function<void()> closed);
 
+    // Writes the protocol's preamble before the item's first line.
     std::shared_ptr<shell::StatusItem> statusItemWithLength(double length) override;
 
 private:
-    int fd_;
+    TerminalLineOutput output_;
     std::function<void()> closed_;
 };
 

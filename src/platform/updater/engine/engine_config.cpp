@@ -44,9 +44,9 @@ void quitApplication()
 
 } // namespace
 
-EngineConfig builtEngineConfig()
+EngineConfig builtEngineConfig(EngineKeys keys)
 {
-    EngineConfig config;
+    EngineConfig config(keys);
     config.feedUrl = HORALET_FEED_URL;
     config.publicKeyBase64 = HORALET_ED_PUBLIC_KEY;
     config.requireSignedFeed = HORALET_REQUIRE_SIGNED_FEED;

@@ -7,22 +7,30 @@
 #include <optional>
 #include <string>
 
+#include "platform/foundation/preference_schema.h"
 #include "platform/updater/engine/update_dialogs.h"
 #include "platform/updater/engine/update_network.h"
 
 namespace horalet::platform::updater::engine {
 
-// The preferences the engine keeps in the application's store.
-namespace keys {
-// Text: a feed location that replaces the one the program was built with.
-inline constexpr char feedUrl[] = "updates.feedURL";
-inline constexpr char automaticallyChecks[] = "updates.automaticallyChecks";
-inline constexpr char automaticallyDownloads[] = "updates.automaticallyDownloads";
-// Integer: when the last check began, in seconds since the Unix epoch.
-inline constexpr char lastCheckTime[] = "updates.lastCheckTime";
-} // namespace keys
+// The settings the engine keeps in the application's store, as the
+// application's settings schema names them.
+struct EngineKeys {
+    Setting<bool> automaticallyChecks;
+    Setting<bool> automaticallyDownloads;
+    // When the last check began, in seconds since the Unix epoch.
+    Setting<std::int64_t> lastCheckTime;
+    // A feed location that replaces the one the program was built with.
+    Setting<std::string> feedUrl;
+};
 
 struct EngineConfig {
+    explicit EngineConfig(EngineKeys storeKeys)
+        : keys(storeKeys)
+    {
+    }
+
+    EngineKeys keys;
     std::string feedUrl; // used unless the store names another
     std::string publicKeyBase64; // the raw 32-byte Ed25519 key, in base64
     // Whether a feed without a signature beside it is refused (a feed whose
@@ -62,7 +70,7 @@ struct EngineConfig {
 // cache folder under $XDG_CACHE_HOME, relaunching and quitting through Qt,
 // and reports through the program's log. The dialogs and the network are the
 // caller's to supply.
-EngineConfig builtEngineConfig();
+EngineConfig builtEngineConfig(EngineKeys keys);
 
 // The raw public key, when the text is base64 of 32 bytes (any 32 bytes
 // make an Ed25519 public key; one that is no point on the curve verifies

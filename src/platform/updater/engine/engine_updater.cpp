@@ -90,8 +90,8 @@ EngineUpdater::EngineUpdater(
     , store_(store)
     , clock_(clock)
     , dialogs_(config_.makeDialogs ? config_.makeDialogs() : nullptr)
-    , automaticallyChecks_(store.boolForKey(keys::automaticallyChecks))
-    , automaticallyDownloads_(store.boolForKey(keys::automaticallyDownloads))
+    , automaticallyChecks_(store.boolForKey(config_.keys.automaticallyChecks))
+    , automaticallyDownloads_(store.boolForKey(config_.keys.automaticallyDownloads))
     , storeChanges_(store.didChange.connect([this] { followStore(); }))
 {
     checkTimer_.setSingleShot(true);
@@ -105,15 +105,15 @@ EngineUpdater::~EngineUpdater() = default;
 
 void EngineUpdater::followStore()
 {
-    for (auto [mirror, key] : {std::pair{&automaticallyChecks_, keys::automaticallyChecks},
-             std::pair{&automaticallyDownloads_, keys::automaticallyDownloads}}) {
+    for (auto [mirror, key] : {std::pair{&automaticallyChecks_, config_.keys.automaticallyChecks},
+             std::pair{&automaticallyDownloads_, config_.keys.automaticallyDownloads}}) {
         if (const bool stored = store_.boolForKey(key); stored != mirror->get()) {
             mirror->set(stored);
         }
     }
 }
 
-void EngineUpdater::writeSetting(ObservedValue<bool>& mirror, const char* key, bool on)
+void EngineUpdater::writeSetting(ObservedValue<bool>& mirror, std::string_view key, bool on)
 {
     // The mirror first, so the store's change notification finds nothing
     // to follow and observers hear of the change once.
@@ -186,7 +186,7 @@ bool EngineUpdater::automaticallyChecksForUpdates() const
 
 void EngineUpdater::setAutomaticallyChecksForUpdates(bool on)
 {
-    writeSetting(automaticallyChecks_, keys::automaticallyChecks, on);
+    writeSetting(automaticallyChecks_, config_.keys.automaticallyChecks, on);
     reschedule();
 }
 
@@ -197,7 +197,7 @@ bool EngineUpdater::automaticallyDownloadsUpdates() const
 
 void EngineUpdater::setAutomaticallyDownloadsUpdates(bool on)
 {
-    writeSetting(automaticallyDownloads_, keys::automaticallyDownloads, on);
+    writeSetting(automaticallyDownloads_, config_.keys.automaticallyDownloads, on);
 }
 
 Connection EngineUpdater::observeCanCheckForUpdates(std::function<void()> handler)
@@ -618,7 +618,7 @@ bool EngineUpdater::isStaged(const AppcastEntry& update) const
 
 std::string EngineUpdater::currentFeedUrl() const
 {
-    if (auto chosen = store_.stringForKey(keys::feedUrl); chosen && !chosen->empty()) {
+    if (auto chosen = store_.stringForKey(config_.keys.feedUrl); chosen && !chosen->empty()) {
         return *chosen;
     }
     return config_.feedUrl;
@@ -652,7 +652,7 @@ void EngineUpdater::report(const std::string& line) const
 
 void EngineUpdater::recordCheckTime()
 {
-    store_.setInteger(keys::lastCheckTime, static_cast<std::int64_t>(clock_.now().secondsSinceEpoch));
+    store_.setInteger(config_.keys.lastCheckTime, static_cast<std::int64_t>(clock_.now().secondsSinceEpoch));
 }
 
 void EngineUpdater::reschedule()
@@ -662,8 +662,8 @@ void EngineUpdater::reschedule()
         return;
     }
     std::optional<double> lastCheck;
-    if (store_.objectForKey(keys::lastCheckTime)) {
-        lastCheck = static_cast<double>(store_.integerForKey(keys::lastCheckTime));
+    if (store_.objectForKey(config_.keys.lastCheckTime)) {
+        lastCheck = static_cast<double>(store_.integerForKey(config_.keys.lastCheckTime));
     }
     const double seconds = secondsUntilNextCheck(lastCheck, clock_.now().secondsSinceEpoch,
         static_cast<double>(config_.checkInterval.count()), static_cast<double>(config_.overdueCheckDelay.count()));

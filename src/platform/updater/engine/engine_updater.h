@@ -114,7 +114,7 @@ private:
     // The two settings, kept in the store and mirrored for observers; a
     // change another process makes to the store reaches the observers too.
     void followStore();
-    void writeSetting(ObservedValue<bool>& mirror, const char* key, bool on);
+    void writeSetting(ObservedValue<bool>& mirror, std::string_view key, bool on);
 
     EngineConfig config_;
     UpdaterDelegate& delegate_;

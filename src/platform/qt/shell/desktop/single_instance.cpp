@@ -41,10 +41,23 @@ void SingleInstance::OpenSettings()
     QTimer::singleShot(0, this, [this] { openSettings_(); });
 }
 
+QDBusMessage SingleInstance::openSettingsCall()
+{
+    return QDBusMessage::createMethodCall(
+        serviceName(), objectPath(), QStringLiteral("org.horalet.Horalet"), QStringLiteral("OpenSettings"));
+}
+
+void SingleInstance::askRunningInstanceToOpenSettings()
+{
+    QDBusMessage call = openSettingsCall();
+    // Without a running clock the bus answers with an error nobody waits for.
+    call.setAutoStartService(false);
+    QDBusConnection::sessionBus().send(call);
+}
+
 bool SingleInstance::askRunningInstance()
 {
-    const QDBusMessage call = QDBusMessage::createMethodCall(
-        serviceName(), objectPath(), QStringLiteral("org.horalet.Horalet"), QStringLiteral("OpenSettings"));
+    const QDBusMessage call = openSettingsCall();
     // Wait in a local loop rather than blocking, so the process keeps
     // answering its own bus traffic meanwhile.
     QDBusPendingCallWatcher watcher(bus_.asyncCall(call, kAnswerTimeoutMs));

@@ -26,6 +26,10 @@ public:
 
     Claim claim();
 
+    // From a process that is no clock of its own (a status bar's line):
+    // asks the session bus's running clock, if any, to open its settings.
+    static void askRunningInstanceToOpenSettings();
+
     static QString serviceName() { return QStringLiteral("org.horalet.Horalet"); }
     static QString objectPath() { return QStringLiteral("/org/horalet/Horalet"); }
 
@@ -33,6 +37,7 @@ public Q_SLOTS:
     Q_SCRIPTABLE void OpenSettings();
 
 private:
+    static QDBusMessage openSettingsCall();
     bool askRunningInstance();
 
     QDBusConnection bus_;

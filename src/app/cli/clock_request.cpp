@@ -1,0 +1,91 @@
+#include "app/cli/clock_request.h"
+
+#include <array>
+#include <string_view>
+#include <utility>
+
+namespace horalet::cli {
+
+namespace {
+
+using platform::shell::BarProtocol;
+
+constexpr std::array<std::pair<std::string_view, BarProtocol>, 3> kProtocols{{
+    {"plain", BarProtocol::plain},
+    {"waybar", BarProtocol::waybar},
+    {"i3bar", BarProtocol::i3bar},
+}};
+
+std::optional<BarProtocol> protocolNamed(std::string_view name)
+{
+    for (const auto& [known, protocol] : kProtocols) {
+        if (name == known) {
+            return protocol;
+        }
+    }
+    return std::nullopt;
+}
+
+// `bar [--protocol NAME]`, the name also as `--protocol=NAME`.
+std::optional<ClockRequest> barRequest(const std::vector<std::string>& rest, std::string& error)
+{
+    constexpr std::string_view option = "--protocol";
+    ClockRequest request{ClockRequest::Kind::terminal, BarProtocol::plain};
+    if (rest.empty()) {
+        return request;
+    }
+    std::string name;
+    std::size_t used = 0;
+    if (rest[0] == option) {
+        if (rest.size() < 2) {
+            error = "bar: --protocol needs a name: plain, waybar or i3bar";
+            return std::nullopt;
+        }
+        name = rest[1];
+        used = 2;
+    } else if (rest[0].starts_with(std::string(option) + "=")) {
+        name = rest[0].substr(option.size() + 1);
+        used = 1;
+    } else {
+        error = "bar: unexpected argument '" + rest[0] + "' (usage: horalet bar [--protocol plain|waybar|i3bar])";
+        return std::nullopt;
+    }
+    if (rest.size() > used) {
+        error = "bar: unexpected argument '" + rest[used] + "' (usage: horalet bar [--protocol plain|waybar|i3bar])";
+        return std::nullopt;
+    }
+    const std::optional<BarProtocol> protocol = protocolNamed(name);
+    if (!protocol) {
+        error = "bar: unknown protocol '" + name + "' (plain, waybar or i3bar)";
+        return std::nullopt;
+    }
+    request.protocol = *protocol;
+    return request;
+}
+
+} // namespace
+
+std::optional<ClockRequest> clockRequest(const std::vector<std::string>& args, std::string& error)
+{
+    error.clear();
+    if (args.empty()) {
+        return ClockRequest{};
+    }
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (args[0] == "--headless" && rest.empty()) {
+        return ClockRequest{ClockRequest::Kind::terminal, BarProtocol::plain};
+    }
+    if (args[0] == "bar") {
+        return barRequest(rest, error);
+    }
+    if (args[0] == "settings") {
+        if (!rest.empty()) {
+            error = "settings: unexpected argument '" + rest[0] + "'";
+            return std::nullopt;
+        }
+        return ClockRequest{ClockRequest::Kind::settings, BarProtocol::plain};
+    }
+    return std::nullopt;
+}
+
+} // namespace horalet::cli

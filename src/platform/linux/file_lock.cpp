@@ -1,0 +1,42 @@
+#include "platform/linux/file_lock.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace horalet::platform::os {
+
+namespace {
+
+constexpr mode_t kLockFileMode = 0600;
+
+} // namespace
+
+FileLock::FileLock(const std::string& path)
+    : fd_(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, kLockFileMode))
+{
+    if (fd_ < 0) {
+        error_ = "cannot open the lock file " + path + ": " + std::strerror(errno);
+        return;
+    }
+    int result = 0;
+    do {
+        result = ::flock(fd_, LOCK_EX);
+    } while (result != 0 && errno == EINTR);
+    if (result != 0) {
+        error_ = "cannot lock " + path + ": " + std::strerror(errno);
+        ::close(fd_);
+        fd_ = -1;
+    }
+}
+
+FileLock::~FileLock()
+{
+    if (fd_ >= 0) {
+        ::close(fd_);
+    }
+}
+
+} // namespace horalet::platform::os

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+namespace horalet::platform::os {
+
+// An exclusive advisory lock (flock) on a lock file, held from construction
+// until destruction; every process that takes the same lock waits its turn.
+// The lock file is created when missing and never removed, so that two
+// processes can never hold locks on two different files of the same name.
+class FileLock {
+public:
+    explicit FileLock(const std::string& path);
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+    ~FileLock();
+
+    bool held() const { return fd_ >= 0; }
+    // Why the lock could not be taken.
+    const std::string& error() const { return error_; }
+
+private:
+    int fd_ = -1;
+    std::string error_;
+};
+
+} // namespace horalet::platform::os
