@@ -7,7 +7,6 @@
 #include "clock/settings_keys.h"
 #include "fuzz_platform.h"
 #include "platform/qt/json_preferences_file.h"
-#include "updates/update_keys.h"
 
 namespace {
 
@@ -19,11 +18,18 @@ public:
         : values_(std::move(values))
     {
     }
-    PreferenceDictionary load() override { return values_; }
-    bool save(const PreferenceDictionary& values) override
+    std::optional<PreferenceDictionary> load() override { return values_; }
+    std::optional<PreferenceDictionary> update(
+        const horalet::platform::PreferenceChanges& changes, const PreferenceDictionary&) override
     {
-        values_ = values;
-        return true;
+        for (const auto& [key, value] : changes) {
+            if (value) {
+                values_.insert_or_assign(key, *value);
+            } else {
+                values_.erase(key);
+            }
+        }
+        return values_;
     }
 
 private:
@@ -48,13 +54,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     }
 
-    platform::PreferencesStore d(std::make_unique<ParsedFile>(values));
+    platform::PreferencesStore d(std::make_unique<ParsedFile>(values), kSettingsSchema);
     registerDefaults(d);
-    for (const std::string_view key : {K::weekday, K::date, K::year, K::use24, K::seconds, K::ampm, K::bold,
-             K::monoDigit, K::tz, K::label, K::locale, K::useCustom, K::custom, kAutoByDefaultKey}) {
-        (void)d.boolForKey(key);
-        (void)d.integerForKey(key);
-        (void)d.stringForKey(key);
+    for (const platform::SettingSpec& setting : kSettingsSchema) {
+        (void)d.boolForKey(setting.key);
+        (void)d.integerForKey(setting.key);
+        (void)d.stringForKey(setting.key);
     }
     for (const auto& entry : values) {
         (void)d.integerForKey(entry.first);
