@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/foundation/system_time_zone.h"
 #include "platform/foundation/text.h"
 
 namespace horalet::ZoneChoice {
@@ -11,9 +12,14 @@ bool followsSystem(std::string_view tz)
     return tz.empty();
 }
 
-std::string zoneWhenFollowing(bool follow, const platform::TimeZone& systemZone)
+std::string zoneWhenFollowing(bool follow, const platform::TimeZone& systemZone, platform::Instant now)
 {
-    return follow ? std::string() : systemZone.identifier();
+    if (follow) {
+        return {};
+    }
+    // The system zone may be a POSIX rule from TZ, which the store and the
+    // picker do not know: keep its time under a database zone's name.
+    return platform::databaseEquivalent(systemZone, now);
 }
 
 std::vector<std::reference_wrapper<const TZItem>> filteredZoneRefs(

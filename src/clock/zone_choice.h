@@ -12,9 +12,10 @@ namespace horalet::ZoneChoice {
 
 // The follow-system switch over the stored K::tz text: on exactly when
 // it is empty. Switching on stores the empty text; switching off stores the
-// current system zone, so the clock keeps showing the same time.
+// current system zone (or a database zone that keeps its time), so the
+// clock keeps showing the same time from `now` on.
 bool followsSystem(std::string_view tz);
-std::string zoneWhenFollowing(bool follow, const platform::TimeZone& systemZone);
+std::string zoneWhenFollowing(bool follow, const platform::TimeZone& systemZone, platform::Instant now);
 
 // A catalogue to search: its items and, in the same order, their titles
 // and Chinese cities lower-cased.

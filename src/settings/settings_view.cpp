@@ -19,8 +19,9 @@ platform::ui::Node SettingsView::body() const
 platform::ui::Binding<bool> SettingsView::followSystem() const
 {
     return platform::ui::Binding<bool>([zone = tz] { return ZoneChoice::followsSystem(zone.get()); },
-        [zone = tz, &environment = parts_.environment](
-            bool follow) { zone.set(ZoneChoice::zoneWhenFollowing(follow, environment.systemTimeZone())); });
+        [zone = tz, &environment = parts_.environment, &clock = parts_.clock](bool follow) {
+            zone.set(ZoneChoice::zoneWhenFollowing(follow, environment.systemTimeZone(), clock.now()));
+        });
 }
 
 std::vector<TZItem> SettingsView::filteredZones() const

@@ -3,6 +3,7 @@
 
 #include "app/cli/command_line.h"
 #include "clock/clock_format.h"
+#include "clock/icu_reference.h"
 #include "clock/settings_keys.h"
 #include "command_line_fixture.h"
 #include "support/fake_platform.h"
@@ -69,6 +70,32 @@ TEST_F(CommandLineTest, OnceAtPrintsTheClockTextForBothFormsOfTime)
             ASSERT_EQ(run({"defaults", "delete", key}).status, 0);
         }
     }
+}
+
+TEST_F(CommandLineTest, OnceFollowsAPosixRuleInTz)
+{
+    ASSERT_EQ(run({"defaults", "write", "useCustom", "true"}).status, 0);
+    ASSERT_EQ(run({"defaults", "write", "customFormat", "HH:mm xxx"}).status, 0);
+    const std::vector<std::pair<std::string, std::string>> cases{{"CET-1CEST", "16:04 +01:00\n"},
+        {"JST-9", "00:04 +09:00\n"}, {"<+0545>-5:45", "20:49 +05:45\n"}, {"UTC0", "15:04 +00:00\n"},
+        {":Europe/Paris", "16:04 +01:00\n"}};
+    for (const auto& [tz, text] : cases) {
+        testing::ScopedEnvironmentVariable zone("TZ", tz.c_str());
+        EXPECT_EQ(run({"--once", "--at", "2025-11-20T15:04:05Z"}).out, text) << tz;
+    }
+}
+
+TEST_F(CommandLineTest, OnceWithABogusLocaleFromTheStoreOrTheEnvironmentFormatsWithTheRootLocale)
+{
+    const std::string rootText
+        = icu_reference::withPattern(icu_reference::bestPattern("EEEMMMdHHmm", ""), "", kZone, 0.0) + "\n";
+    for (const std::string& id : {std::string(300, 'a'), std::string("Chinese (China)")}) {
+        ASSERT_EQ(run({"defaults", "write", "localeID", id}).status, 0);
+        EXPECT_EQ(run({"--once", "--at", "@0"}).out, rootText);
+    }
+    ASSERT_EQ(run({"defaults", "delete", "localeID"}).status, 0);
+    testing::ScopedEnvironmentVariable lang("LANG", "verylonglanguage_XX");
+    EXPECT_EQ(run({"--once", "--at", "@0"}).out, rootText);
 }
 
 TEST_F(CommandLineTest, OnceWithoutTimePrintsOneLineAndStoresNothing)

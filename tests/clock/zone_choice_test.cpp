@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "clock/zone_choice.h"
+#include "platform/foundation/system_time_zone.h"
 
 namespace horalet {
 namespace {
@@ -147,8 +148,10 @@ TEST(FollowSystem, OnMeansTheEmptyZoneAndOffStoresTheSystemZone)
     const platform::TimeZone berlin = *platform::TimeZone::named("Europe/Berlin");
     EXPECT_TRUE(ZoneChoice::followsSystem(""));
     EXPECT_FALSE(ZoneChoice::followsSystem("Asia/Tokyo"));
-    EXPECT_EQ(ZoneChoice::zoneWhenFollowing(false, berlin), "Europe/Berlin");
-    EXPECT_EQ(ZoneChoice::zoneWhenFollowing(true, berlin), "");
+    EXPECT_EQ(ZoneChoice::zoneWhenFollowing(false, berlin, platform::Instant{}), "Europe/Berlin");
+    EXPECT_EQ(ZoneChoice::zoneWhenFollowing(true, berlin, platform::Instant{}), "");
+    // A POSIX rule from TZ has no name the picker knows: a database zone with its time.
+    EXPECT_EQ(ZoneChoice::zoneWhenFollowing(false, *platform::zoneForTzVariable("JST-9"), platform::Instant{}), "JST");
 }
 
 } // namespace

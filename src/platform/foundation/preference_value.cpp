@@ -67,6 +67,8 @@ std::int64_t textAsInteger(const std::string& text)
 template <class... Ts> struct Overloaded : Ts... {
     using Ts::operator()...;
 };
+// Spelled out for compilers without deduction for aggregates (clang 14).
+template <class... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
 
 } // namespace
 
