@@ -14,6 +14,15 @@ constexpr mode_t kLockFileMode = 0600;
 
 } // namespace
 
+bool lockExclusively(int fd)
+{
+    int result = 0;
+    do {
+        result = ::flock(fd, LOCK_EX);
+    } while (result != 0 && errno == EINTR);
+    return result == 0;
+}
+
 FileLock::FileLock(const std::string& path)
     : fd_(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, kLockFileMode))
 {
@@ -21,11 +30,7 @@ FileLock::FileLock(const std::string& path)
         error_ = "cannot open the lock file " + path + ": " + std::strerror(errno);
         return;
     }
-    int result = 0;
-    do {
-        result = ::flock(fd_, LOCK_EX);
-    } while (result != 0 && errno == EINTR);
-    if (result != 0) {
+    if (!lockExclusively(fd_)) {
         error_ = "cannot lock " + path + ": " + std::strerror(errno);
         ::close(fd_);
         fd_ = -1;

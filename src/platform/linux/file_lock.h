@@ -4,6 +4,10 @@
 
 namespace horalet::platform::os {
 
+// Waits for an exclusive flock on an open descriptor, through interrupted
+// waits; false (with errno set) when it cannot be had.
+bool lockExclusively(int fd);
+
 // An exclusive advisory lock (flock) on a lock file, held from construction
 // until destruction; every process that takes the same lock waits its turn.
 // The lock file is created when missing and never removed, so that two

@@ -7,6 +7,8 @@
 #include <unistd.h>
 #include <utility>
 
+#include "platform/linux/file_lock.h"
+
 namespace horalet::platform::updater::engine {
 
 namespace {
@@ -25,11 +27,7 @@ std::optional<FolderLock> FolderLock::acquire(const std::string& folder, std::st
         error = "cannot open " + folder + ": " + std::strerror(errno);
         return std::nullopt;
     }
-    int result = 0;
-    do {
-        result = ::flock(fd, LOCK_EX);
-    } while (result != 0 && errno == EINTR);
-    if (result != 0) {
+    if (!os::lockExclusively(fd)) {
         error = "cannot lock " + folder + ": " + std::strerror(errno);
         ::close(fd);
         return std::nullopt;
