@@ -71,6 +71,13 @@ void DesktopStatusItem::setMenu(std::shared_ptr<shell::Menu> menu)
     }
 }
 
+void DesktopStatusItem::openMenuAt(const QPoint& point)
+{
+    if (qtMenu_) {
+        qtMenu_->widget().popup(point);
+    }
+}
+
 void DesktopStatusItem::setTitle(const std::string& title)
 {
     title_ = title;

@@ -33,6 +33,10 @@ public:
     std::optional<shell::Font> font() const override { return font_; }
     void setFont(const shell::Font& font) override;
 
+    // Pops up this program's own menu at a point on the screen, for hosts
+    // that ask the item to show its menu rather than drawing it themselves.
+    void openMenuAt(const QPoint& point);
+
     const StatusNotifierItem& notifierItem() const { return notifierItem_; }
     // None until the item needed one.
     const StatusWindow* statusWindow() const { return window_.get(); }
