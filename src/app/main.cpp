@@ -3,12 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "app/bar_lines.h"
 #include "app/cli/clock_request.h"
 #include "app/cli/command_line.h"
-#include "app/clock_app.h"
+#include "app/cli/host_services.h"
 #include "app/clock_text_samples.h"
-#include "app/host_services.h"
+#include "app/delegate/bar_lines.h"
+#include "app/delegate/clock_app.h"
 #include "clock/settings_keys.h"
 #include "platform/linux/system/standard_streams.h"
 #include "platform/qt/json_preferences_file.h"
