@@ -14,9 +14,9 @@
 #include "platform/qt/json_preferences_file.h"
 #include "platform/qt/shell/desktop/single_instance.h"
 #include "platform/qt/shell/qt_shell.h"
+#include "platform/updater/dialogs/qt_update_dialogs.h"
 #include "platform/updater/engine/engine_factory.h"
-#include "platform/updater/engine/update_dialogs.h"
-#include "platform/updater/engine/update_network.h"
+#include "platform/updater/network/qt_update_network.h"
 #include "settings/settings_view.h"
 #include "updates/app_updates.h"
 
