@@ -36,7 +36,7 @@ int main(int argc, char** argv)
     const bool withDisplay
         = platform::qt::chooseShellMode(request.kind == Kind::terminal) == platform::qt::ShellMode::desktop;
     if (!withDisplay && request.kind == Kind::settings) {
-        return cli::badInput(std::cerr, "settings: the settings window needs a display");
+        return cli::badInput(std::cerr, "没有显示器，无法打开设置窗口。");
     }
     if (!withDisplay && !hasOutput) {
         // A line nobody can read: the same as a reader that has gone.

@@ -74,6 +74,7 @@ TEST_F(CommandLineTest, ReadWithoutKeyPrintsEveryStoredValueAndDeleteRemovesOne)
     EXPECT_EQ(gone.status, 1);
     EXPECT_EQ(gone.out, "");
     EXPECT_EQ(std::count(gone.err.begin(), gone.err.end(), '\n'), 1);
+    EXPECT_TRUE(gone.err.ends_with("。\n")) << gone.err;
     EXPECT_EQ(storedValues().count("weekday"), 0U);
     EXPECT_EQ(storedValues().size(), 2U);
 }

@@ -18,7 +18,8 @@ void PrintTo(const BadInputCase& c, std::ostream* out)
 
 class BadInput : public CommandLineTest, public ::testing::WithParamInterface<BadInputCase> { };
 
-// One line on stderr, status 2, nothing on stdout and not a byte written.
+// One line on stderr, a whole Chinese sentence; status 2, nothing on
+// stdout and not a byte written.
 TEST_P(BadInput, ExitsTwoWithOneLineAndWritesNothing)
 {
     ASSERT_EQ(run({"defaults", "write", "weekday", "2"}).status, 0);
@@ -30,7 +31,7 @@ TEST_P(BadInput, ExitsTwoWithOneLineAndWritesNothing)
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
     EXPECT_TRUE(result.err.starts_with("horalet: ")) << result.err;
-    EXPECT_TRUE(result.err.ends_with("\n")) << result.err;
+    EXPECT_TRUE(result.err.ends_with("。\n")) << result.err;
     EXPECT_EQ(testing::fileContents(preferencesPath()), before);
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder.path() + "/horalet")) {

@@ -34,6 +34,15 @@ int lineCount(const std::string& text)
     return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
 }
 
+// What the user reads of a complaint: a whole sentence in Chinese; the
+// technical detail (path, parser, system error) may follow it in brackets.
+bool toldAsAChineseSentence(const std::string& line)
+{
+    const std::string prefix = "horalet: ";
+    return line.starts_with(prefix) && static_cast<unsigned char>(line[prefix.size()]) >= 0x80
+        && line.find("。") != std::string::npos;
+}
+
 // What the folder holds after writes that all finished.
 const std::vector<std::string> kFileAndLock{"preferences.json", "preferences.json.lock"};
 
@@ -162,6 +171,7 @@ TEST_P(NotAnObject, IsLeftAloneByReadingAndKeptAsideByTheNextWrite)
     EXPECT_EQ(store->integerForKey("weekday"), 1);
     EXPECT_TRUE(store->storedValues().empty());
     EXPECT_EQ(lineCount(complaint), 1) << complaint;
+    EXPECT_TRUE(toldAsAChineseSentence(complaint)) << complaint;
     EXPECT_NE(complaint.find(path), std::string::npos) << complaint;
     EXPECT_EQ(namesIn(folder.path() + "/horalet"), std::vector<std::string>{"preferences.json"});
     EXPECT_EQ(fileContents(path), GetParam().contents);
@@ -170,6 +180,7 @@ TEST_P(NotAnObject, IsLeftAloneByReadingAndKeptAsideByTheNextWrite)
     EXPECT_TRUE(store->setInteger("date", 2));
     const std::string told = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(lineCount(told), 1) << told;
+    EXPECT_TRUE(toldAsAChineseSentence(told)) << told;
     EXPECT_EQ(openStore()->storedValues(), (PreferenceDictionary{{"date", std::int64_t{2}}}));
     const std::vector<std::string> names = namesIn(folder.path() + "/horalet");
     ASSERT_EQ(names.size(), 3U);
@@ -209,6 +220,7 @@ TEST_F(JsonPreferencesFileTest, IllTypedValueFallsBackAloneAndIsKeptByWrites)
         EXPECT_TRUE(store->boolForKey("showSeconds")) << c.name;
         EXPECT_EQ(store->stringForKey("localeID"), "zh_CN") << c.name;
         EXPECT_EQ(lineCount(complaint), 1) << complaint;
+        EXPECT_TRUE(toldAsAChineseSentence(complaint)) << complaint;
         EXPECT_NE(complaint.find("\"weekday\""), std::string::npos) << complaint;
         EXPECT_EQ(fileContents(path), contents) << c.name;
 

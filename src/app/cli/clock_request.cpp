@@ -26,6 +26,11 @@ std::optional<BarProtocol> protocolNamed(std::string_view name)
     return std::nullopt;
 }
 
+std::string unexpectedBarArgument(const std::string& argument)
+{
+    return "bar 不接受参数「" + argument + "」，用法：horalet bar [--protocol plain|waybar|i3bar]。";
+}
+
 // `bar [--protocol NAME]`, the name also as `--protocol=NAME`.
 std::optional<ClockRequest> barRequest(const std::vector<std::string>& rest, std::string& error)
 {
@@ -38,7 +43,7 @@ std::optional<ClockRequest> barRequest(const std::vector<std::string>& rest, std
     std::size_t used = 0;
     if (rest[0] == option) {
         if (rest.size() < 2) {
-            error = "bar: --protocol needs a name: plain, waybar or i3bar";
+            error = "bar 的 --protocol 后面缺少协议名，可用 plain、waybar 或 i3bar。";
             return std::nullopt;
         }
         name = rest[1];
@@ -47,16 +52,16 @@ std::optional<ClockRequest> barRequest(const std::vector<std::string>& rest, std
         name = rest[0].substr(option.size() + 1);
         used = 1;
     } else {
-        error = "bar: unexpected argument '" + rest[0] + "' (usage: horalet bar [--protocol plain|waybar|i3bar])";
+        error = unexpectedBarArgument(rest[0]);
         return std::nullopt;
     }
     if (rest.size() > used) {
-        error = "bar: unexpected argument '" + rest[used] + "' (usage: horalet bar [--protocol plain|waybar|i3bar])";
+        error = unexpectedBarArgument(rest[used]);
         return std::nullopt;
     }
     const std::optional<BarProtocol> protocol = protocolNamed(name);
     if (!protocol) {
-        error = "bar: unknown protocol '" + name + "' (plain, waybar or i3bar)";
+        error = "未知的状态栏协议「" + name + "」，可用 plain、waybar 或 i3bar。";
         return std::nullopt;
     }
     request.protocol = *protocol;
@@ -80,7 +85,7 @@ std::optional<ClockRequest> clockRequest(const std::vector<std::string>& args, s
     }
     if (args[0] == "settings") {
         if (!rest.empty()) {
-            error = "settings: unexpected argument '" + rest[0] + "'";
+            error = "settings 不接受参数「" + rest[0] + "」。";
             return std::nullopt;
         }
         return ClockRequest{ClockRequest::Kind::settings, BarProtocol::plain};

@@ -10,34 +10,32 @@ namespace horalet::cli {
 
 namespace {
 
-constexpr char kUsage[] = R"(Usage: horalet [--headless]
-       horalet bar [--protocol plain|waybar|i3bar]
-       horalet settings
-       horalet --once [--at TIME]
-       horalet defaults read [KEY]
-       horalet defaults write [-bool|-int|-string] KEY VALUE
-       horalet defaults delete KEY
-       horalet zones [QUERY]
-       horalet --help | --version
+constexpr char kUsage[] = R"(用法：horalet [--headless]
+      horalet bar [--protocol plain|waybar|i3bar]
+      horalet settings
+      horalet --once [--at TIME]
+      horalet defaults read [KEY]
+      horalet defaults write [-bool|-int|-string] KEY VALUE
+      horalet defaults delete KEY
+      horalet zones [QUERY]
+      horalet --help | --version
 
-Without arguments Horalet puts its clock in the desktop panel; with
---headless, or where there is no display, it writes the clock text to
-standard output once a second.
+不带参数时，Horalet 把时钟放进桌面面板；加上 --headless，或者没有显示器时，
+它每秒向标准输出写一行时钟文本。
 
-  bar          the clock line for a status bar, in its protocol: plain
-               (the terminal line), waybar (JSON for a custom module with
-               return-type json) or i3bar (i3bar and swaybar, with clicks)
-  settings     open the running clock's settings window, or start the
-               clock with it open
+  bar          以状态栏的协议输出时钟行：plain（与终端行相同）、waybar（供
+               return-type 为 json 的自定义模块使用的 JSON）或 i3bar（i3bar
+               和 swaybar，可响应点击）
+  settings     打开正在运行的时钟的设置窗口；没有时钟在运行时，启动时钟并打开
+               设置窗口
 
-  --once       print the clock text once, for now or for --at TIME, and exit
-  --at TIME    @SECONDS[.FRACTION] since the Unix epoch, or
-               YYYY-MM-DDTHH:MM:SS[.fff] followed by Z or +HH:MM / -HH:MM
-  defaults     read, write or delete the stored settings; the clock settings
-               and updates.autoByDefault.1.1.0 know their type, any other key
-               needs -bool, -int or -string
-  zones        list the time zones whose title matches QUERY, the chosen
-               zone first when the query leaves it out
+  --once       输出一次时钟文本后退出，时间为现在或 --at 给出的 TIME
+  --at TIME    @秒数[.小数]（自 Unix 纪元起），或 YYYY-MM-DDTHH:MM:SS[.fff]
+               后接 Z 或 +HH:MM / -HH:MM
+  defaults     读取、写入或删除已存储的设置；Horalet 自己的设置知道各自的类型，
+               其他键需要用 -bool、-int 或 -string 指明类型
+  zones        列出标题与 QUERY 相符的时区；查询不包含已选时区时，已选时区排在
+               最前
 )";
 
 } // namespace
@@ -76,7 +74,7 @@ std::optional<int> runCommand(const std::vector<std::string>& args, std::ostream
     if (command == "zones") {
         return runZones(rest, out);
     }
-    return badInput(err, "unknown option or command '" + command + "' (see horalet --help)");
+    return badInput(err, "未知的选项或命令「" + command + "」，请查看 horalet --help。");
 }
 
 } // namespace horalet::cli

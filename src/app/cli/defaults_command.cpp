@@ -37,13 +37,13 @@ std::string_view typeName(PreferenceType type)
 {
     switch (type) {
     case PreferenceType::boolean:
-        return "a boolean (true/false, yes/no, 1/0)";
+        return "布尔值（true/false、yes/no、1/0）";
     case PreferenceType::integer:
-        return "a signed 64-bit decimal integer";
+        return "有符号 64 位十进制整数";
     case PreferenceType::text:
         break;
     }
-    return "a text";
+    return "文本";
 }
 
 std::string lowerAscii(std::string text)
@@ -64,9 +64,9 @@ std::string printable(const platform::PreferenceValue& value)
 int read(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     if (args.size() > 1) {
-        return badInput(err, "defaults read takes at most one KEY");
+        return badInput(err, "defaults read 最多接受一个键名。");
     }
-    // Settings that cannot be read (the reason is already on stderr) are no
+    // Settings that cannot be read (the reason is already in the log) are no
     // empty settings: a script saving this output must not get "{}".
     const std::optional<platform::PreferenceDictionary> loaded
         = platform::qt::JsonPreferencesFile(platform::qt::JsonPreferencesFile::defaultPath()).load();
@@ -80,7 +80,7 @@ int read(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     }
     const auto found = stored.find(args[0]);
     if (found == stored.end()) {
-        err << "horalet: no stored value for " << args[0] << "\n";
+        err << "horalet: 「" << args[0] << "」没有存储的值。\n";
         return 1;
     }
     out << printable(found->second) << "\n";
@@ -101,31 +101,33 @@ int write(const std::vector<std::string>& args, std::ostream& err)
         }
     }
     if (words.size() != 2 || (args.size() == 3 && !flagged)) {
-        return badInput(err, "usage: horalet defaults write [-bool|-int|-string] KEY VALUE");
+        return badInput(
+            err, "defaults write 需要一个键名和一个值，用法：horalet defaults write [-bool|-int|-string] KEY VALUE。");
     }
     const std::string& key = words[0];
     const std::string& text = words[1];
     if (!platform::isValidUtf8(key) || !platform::isValidUtf8(text)) {
-        return badInput(err, "the key and the value must be UTF-8 text");
+        return badInput(err, "键名和值都必须是 UTF-8 文本。");
     }
     const platform::SettingSpec* spec = findSetting(key);
     const std::optional<PreferenceType> known = spec ? std::optional(spec->type) : std::nullopt;
     if (known && flagged && *known != *flagged) {
-        return badInput(
-            err, key + " holds " + std::string(typeName(*known)) + ", not " + std::string(typeName(*flagged)));
+        return badInput(err,
+            "「" + key + "」存的是" + std::string(typeName(*known)) + "，不是" + std::string(typeName(*flagged))
+                + "。");
     }
     if (!known && !flagged) {
-        return badInput(err, "unknown key " + key + ": give its type with -bool, -int or -string");
+        return badInput(err, "未知的键「" + key + "」，请用 -bool、-int 或 -string 指明它的类型。");
     }
     const PreferenceType type = known.value_or(flagged.value_or(PreferenceType::text));
     std::optional<platform::PreferenceValue> value = parseValue(type, text);
     if (!value) {
-        return badInput(err, "'" + text + "' is not " + std::string(typeName(type)) + " (for " + key + ")");
+        return badInput(err, "「" + key + "」需要" + std::string(typeName(type)) + "，「" + text + "」不是。");
     }
     if (spec && !spec->accepts(*value)) {
         return badInput(err,
-            key + " takes integers from " + std::to_string(spec->range.min) + " to " + std::to_string(spec->range.max)
-                + ", not " + text);
+            "「" + key + "」只接受 " + std::to_string(spec->range.min) + " 到 " + std::to_string(spec->range.max)
+                + " 之间的整数，「" + text + "」不在其中。");
     }
     app::HostServices host;
     if (!host.store.set(key, std::move(*value))) {
@@ -137,7 +139,7 @@ int write(const std::vector<std::string>& args, std::ostream& err)
 int remove(const std::vector<std::string>& args, std::ostream& err)
 {
     if (args.size() != 1) {
-        return badInput(err, "usage: horalet defaults delete KEY");
+        return badInput(err, "defaults delete 需要一个键名，用法：horalet defaults delete KEY。");
     }
     app::HostServices host;
     return host.store.removeObject(args[0]) ? 0 : 1;
@@ -180,7 +182,7 @@ std::optional<platform::PreferenceValue> parseValue(PreferenceType type, const s
 int runDefaults(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     if (args.empty()) {
-        return badInput(err, "defaults needs read, write or delete");
+        return badInput(err, "defaults 后面需要 read、write 或 delete。");
     }
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     if (args[0] == "read") {
@@ -192,7 +194,7 @@ int runDefaults(const std::vector<std::string>& args, std::ostream& out, std::os
     if (args[0] == "delete") {
         return remove(rest, err);
     }
-    return badInput(err, "unknown defaults command '" + args[0] + "' (read, write or delete)");
+    return badInput(err, "未知的 defaults 命令「" + args[0] + "」，可用 read、write 或 delete。");
 }
 
 } // namespace horalet::cli

@@ -13,19 +13,19 @@ int runOnce(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     std::optional<platform::Instant> at;
     if (!args.empty()) {
         if (args[0] != "--at") {
-            return badInput(err, "unexpected argument '" + args[0] + "' after --once");
+            return badInput(err, "--once 后面不接受参数「" + args[0] + "」。");
         }
         if (args.size() < 2) {
-            return badInput(err, "--at needs a TIME (@SECONDS or YYYY-MM-DDTHH:MM:SSZ)");
+            return badInput(err, "--at 后面缺少时间，例如 @1700000000 或 2025-11-19T14:05:09Z。");
         }
         if (args.size() > 2) {
-            return badInput(err, "unexpected argument '" + args[2] + "'");
+            return badInput(err, "时间后面不接受参数「" + args[2] + "」。");
         }
         at = parseInstant(args[1]);
         if (!at) {
             return badInput(err,
-                "cannot read the time '" + args[1]
-                    + "': use @SECONDS[.FRACTION] or YYYY-MM-DDTHH:MM:SS[.fff] with Z or ±HH:MM");
+                "无法识别时间「" + args[1]
+                    + "」，请写成 @秒数[.小数]，或 YYYY-MM-DDTHH:MM:SS[.fff] 后接 Z 或 ±HH:MM。");
         }
     }
     app::HostServices host;

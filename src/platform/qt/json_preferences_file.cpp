@@ -25,9 +25,9 @@ namespace {
 constexpr mode_t kFileMode = 0600;
 constexpr mode_t kFolderMode = 0700;
 
-void complain(const std::string& line)
+void complain(const Error& error)
 {
-    log::warning(line);
+    log::warning(error);
 }
 
 bool exists(const std::string& path)
@@ -69,11 +69,11 @@ std::optional<QJsonObject> objectOf(const std::string& text, std::string& proble
     const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
     if (error.error != QJsonParseError::NoError) {
         problem
-            = "not valid JSON (" + error.errorString().toStdString() + " at byte " + std::to_string(error.offset) + ")";
+            = "JSON 解析失败：" + error.errorString().toStdString() + "，第 " + std::to_string(error.offset) + " 字节";
         return std::nullopt;
     }
     if (!document.isObject()) {
-        problem = "not a JSON object";
+        problem = "内容不是一个 JSON 对象";
         return std::nullopt;
     }
     return document.object();
@@ -92,8 +92,7 @@ PreferenceDictionary valuesOf(const QJsonObject& object, std::string& problem)
             skipped += (skipped.empty() ? "\"" : ", \"") + key + "\"";
         }
     }
-    problem = skipped.empty() ? std::string()
-                              : "the value of " + skipped + " is not a boolean, a 64-bit integer or a string";
+    problem = skipped.empty() ? std::string() : "键 " + skipped + " 的值不是布尔值、64 位整数或字符串";
     return values;
 }
 
@@ -128,10 +127,11 @@ bool JsonPreferencesFile::parse(const std::string& text, PreferenceDictionary& v
     return true;
 }
 
-void JsonPreferencesFile::complainOnce(const std::string& line)
+void JsonPreferencesFile::complainOnce(const Error& error)
 {
+    const std::string line = error.withDetail();
     if (line != lastComplaint_) {
-        complain(line);
+        complain(error);
         lastComplaint_ = line;
     }
 }
@@ -145,19 +145,18 @@ std::optional<PreferenceDictionary> JsonPreferencesFile::load()
     std::string text;
     std::string problem;
     if (!os::readWholeFile(path_, text, problem)) {
-        complainOnce(problem + "; the file is left untouched and the settings stay as they were");
+        complainOnce(Error{"无法读取设置文件，设置保持原样，文件也未被改动。", problem});
         return std::nullopt;
     }
     PreferenceDictionary values;
     if (!parse(text, values, problem)) {
-        complainOnce("preferences file " + path_ + " is " + problem
-            + "; it is left untouched and the settings stay as they were until it is whole again");
+        complainOnce(Error{"设置文件已损坏，在它恢复完整之前设置保持原样，文件也不会被改动。", path_ + "：" + problem});
         return std::nullopt;
     }
     if (problem.empty()) {
         lastComplaint_.clear();
     } else {
-        complainOnce("preferences file " + path_ + ": " + problem + "; these settings read as their defaults");
+        complainOnce(Error{"设置文件中有些值无法使用，这些设置按默认值处理。", path_ + "：" + problem});
     }
     return values;
 }
@@ -172,12 +171,12 @@ bool JsonPreferencesFile::setAside(const std::string& problem)
         aside = path_ + ".damaged-" + stamp + "-" + std::to_string(count);
     }
     if (::rename(path_.c_str(), aside.c_str()) == 0) {
-        complain("preferences file " + path_ + " was " + problem + "; kept it as " + aside
-            + " and wrote a new one from the settings in use");
+        complain(Error{
+            "设置文件已损坏，已将它另存为 " + aside + "，并按正在使用的设置写入了新文件。", path_ + "：" + problem});
         return true;
     }
-    complain("preferences not saved: " + path_ + " is " + problem + " and could not be moved aside ("
-        + std::strerror(errno) + "); the file is left untouched");
+    complain(Error{"设置未能保存：设置文件已损坏，又无法移到一旁，文件未被改动。",
+        path_ + "：" + problem + "；" + std::strerror(errno)});
     return false;
 }
 
@@ -186,12 +185,12 @@ std::optional<PreferenceDictionary> JsonPreferencesFile::update(
 {
     std::string error;
     if (!os::makeFolders(os::folderOf(path_), kFolderMode, error)) {
-        complain("preferences not saved: " + error);
+        complain(Error{"设置未能保存：无法创建设置文件夹。", error});
         return std::nullopt;
     }
     const os::FileLock lock(path_ + ".lock");
     if (!lock.held()) {
-        complain("preferences not saved: " + lock.error());
+        complain(Error{"设置未能保存：无法锁定设置文件。", lock.error()});
         return std::nullopt;
     }
     // Whoever left these died while writing; nobody else writes now.
@@ -201,7 +200,7 @@ std::optional<PreferenceDictionary> JsonPreferencesFile::update(
     if (exists(path_)) {
         std::string text;
         if (!os::readWholeFile(path_, text, error)) {
-            complain("preferences not saved: " + error + "; the file is left untouched");
+            complain(Error{"设置未能保存：无法读取设置文件，文件未被改动。", error});
             return std::nullopt;
         }
         if (std::optional<QJsonObject> current = objectOf(text, error)) {
@@ -223,7 +222,7 @@ std::optional<PreferenceDictionary> JsonPreferencesFile::update(
     }
     const std::string contents = QJsonDocument(object).toJson(QJsonDocument::Indented).toStdString();
     if (!os::writeFileAtomically(path_, contents, kFileMode, error, beforeRename_)) {
-        complain("preferences not saved: " + error);
+        complain(Error{"设置未能保存：无法写入设置文件。", error});
         return std::nullopt;
     }
     std::string skipped;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/foundation/preferences_store.h"
+#include "platform/foundation/result.h"
 
 namespace horalet::platform::qt {
 
@@ -15,7 +16,7 @@ namespace horalet::platform::qt {
 // number beyond 64 bits, null, a list) is left out, so that its key reads
 // as its default while every other key keeps its value. A file that is no
 // JSON object at all, or cannot be read, gives no values; each such finding
-// is told once on stderr.
+// is told once in the log.
 //
 // Every write is a read-modify-write of the keys it changes, under a lock
 // file beside the store ("<file>.lock"), followed by an atomic replace: no
@@ -49,7 +50,7 @@ public:
     static bool parse(const std::string& text, PreferenceDictionary& values, std::string& problem);
 
 private:
-    void complainOnce(const std::string& line);
+    void complainOnce(const Error& error);
     bool setAside(const std::string& problem);
 
     std::string path_;
