@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QFontDatabase>
 #include <QLineEdit>
 #include <QScreen>
 #include <QScrollArea>
@@ -43,12 +42,6 @@ TEST_F(SettingsWindowTest, IsAsWideAsTheFormTitledClosableAndNeitherResizableNor
     ASSERT_NE(scrolling, nullptr);
     EXPECT_GT(scrolling->verticalScrollBar()->maximum(), 0);
     EXPECT_EQ(scrolling->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-}
-
-TEST(SettingsWindowFonts, ChineseTextHasAFontThatDrawsIt)
-{
-    EXPECT_FALSE(QFontDatabase::families(QFontDatabase::SimplifiedChinese).isEmpty())
-        << "no font for Simplified Chinese: scripts/setup installs one";
 }
 
 TEST_F(SettingsWindowTest, FirstOpeningCentresTheWindowOnTheScreen)
