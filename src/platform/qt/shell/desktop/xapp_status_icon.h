@@ -56,8 +56,8 @@ public:
 public Q_SLOTS:
     // The applet passes each press and release with the point its menu
     // should open at (below a top panel's item, above a bottom one's).
-    // The menu opens on release, when the panel no longer holds the
-    // pointer, so the menu can take it.
+    // The menu opens on release, as XApp's own icons do: the panel no
+    // longer holds the pointer then, so the menu can take it.
     void ButtonPress(int x, int y, uint button, uint time, int panel_position);
     void ButtonRelease(int x, int y, uint button, uint time, int panel_position);
     void Scroll(int delta, int orientation, uint time);
