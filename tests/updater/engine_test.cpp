@@ -15,6 +15,7 @@
 #include "platform/updater/core/program_replacement.h"
 #include "platform/updater/engine/engine_factory.h"
 #include "platform/updater/network/qt_update_network.h"
+#include "support/result_assertions.h"
 #include "test_signing.h"
 
 namespace horalet::platform::updater::engine {
@@ -95,10 +96,9 @@ TEST_F(Engine, FindsDownloadsVerifiesAndStagesAValidUpdateThenInstallsItAtOnce)
 
     EXPECT_EQ(programContents(), package);
     EXPECT_EQ(modeOf(program), 0755u);
-    std::string backup;
-    std::string error;
-    EXPECT_TRUE(os::readWholeFile(backupPathFor(program), backup, error));
-    EXPECT_EQ(backup, oldProgram);
+    const Result<std::string> backup = os::readWholeFile(backupPathFor(program));
+    ASSERT_TRUE(testing::succeeded(backup));
+    EXPECT_EQ(*backup, oldProgram);
     EXPECT_EQ(relaunched, (Events{program}));
     EXPECT_EQ(quits, 1);
     EXPECT_EQ(engine->stagedVersion(), std::nullopt);
@@ -126,9 +126,8 @@ TEST_F(Engine, AStagedFileChangedInTheCacheIsNotInstalled)
     const auto engine = startEngine();
     checkInBackground(*engine);
     ASSERT_EQ(cacheFiles().size(), 1u);
-    std::string error;
     const std::string staged = cacheFolder + "/" + cacheFiles()[0];
-    ASSERT_TRUE(os::writeFileAtomically(staged, makePackage("2.0", "evil"), 0600, error));
+    ASSERT_TRUE(testing::succeeded(os::writeFileAtomically(staged, makePackage("2.0", "evil"), 0600)));
 
     EXPECT_FALSE(engine->installStagedUpdate());
     EXPECT_EQ(programContents(), oldProgram);
@@ -432,8 +431,7 @@ TEST_F(Engine, AUserCheckAnswersWithTheEnginesDialogs)
         dialogLog.clear();
         delegate.events.clear();
         relaunched.clear();
-        std::string error;
-        ASSERT_TRUE(os::writeFileAtomically(program, oldProgram, 0755, error)) << error;
+        ASSERT_TRUE(testing::succeeded(os::writeFileAtomically(program, oldProgram, 0755)));
         platform.store.setBool(updaterKeys::automaticallyDownloads, automaticDownloads);
         answerInstallNow = installNow;
         publish(items);
@@ -457,8 +455,7 @@ TEST_F(Engine, AUserCheckAnswersWithTheEnginesDialogs)
 TEST_F(Engine, TheBuiltConfigurationNamesThisProgramNotAForeignAppImageAndAPrivateCache)
 {
     const std::string foreign = folder.filePath(QStringLiteral("Other.AppImage")).toStdString();
-    std::string error;
-    ASSERT_TRUE(os::writeFileAtomically(foreign, "#!/bin/sh\n", 0755, error)) << error;
+    ASSERT_TRUE(testing::succeeded(os::writeFileAtomically(foreign, "#!/bin/sh\n", 0755)));
     const QByteArray cacheHome = folder.filePath(QStringLiteral("xdg-cache")).toLocal8Bit();
     const QByteArray ownFolder = QCoreApplication::applicationDirPath().toLocal8Bit();
     qputenv("XDG_CACHE_HOME", cacheHome);
@@ -505,12 +502,11 @@ TEST_F(Engine, NeverReplacesAFileThatIsNotThisProgram)
     for (const auto& [what, programAtCheck, programAtInstall, events] : cases) {
         delegate.events.clear();
         reports.clear();
-        std::string error;
-        ASSERT_TRUE(os::writeFileAtomically(program, programAtCheck, 0755, error)) << error;
+        ASSERT_TRUE(testing::succeeded(os::writeFileAtomically(program, programAtCheck, 0755)));
         const auto engine = startEngine();
         checkInBackground(*engine);
         EXPECT_EQ(delegate.events, events) << what;
-        ASSERT_TRUE(os::writeFileAtomically(program, programAtInstall, 0755, error)) << error;
+        ASSERT_TRUE(testing::succeeded(os::writeFileAtomically(program, programAtInstall, 0755)));
         reports.clear();
 
         EXPECT_FALSE(engine->installStagedUpdate()) << what;

@@ -7,6 +7,7 @@
 #include "clock/settings_keys.h"
 #include "platform/linux/atomic_file.h"
 #include "platform/updater/network/qt_update_network.h"
+#include "support/result_assertions.h"
 
 namespace horalet::testing {
 
@@ -60,9 +61,8 @@ EngineFixture::EngineFixture()
     : program(folder.filePath(QStringLiteral("bin/horalet")).toStdString())
     , cacheFolder(folder.filePath(QStringLiteral("cache/horalet/updates")).toStdString())
 {
-    std::string error;
-    EXPECT_TRUE(platform::os::makeFolders(platform::os::folderOf(program), 0755, error)) << error;
-    EXPECT_TRUE(platform::os::writeFileAtomically(program, oldProgram, 0755, error)) << error;
+    EXPECT_TRUE(succeeded(platform::os::makeFolders(platform::os::folderOf(program), 0755)));
+    EXPECT_TRUE(succeeded(platform::os::writeFileAtomically(program, oldProgram, 0755)));
 }
 
 platform::updater::engine::EngineKeys engineKeys()
@@ -156,10 +156,9 @@ void EngineFixture::checkInBackground(platform::updater::engine::EngineUpdater& 
 
 std::string EngineFixture::programContents() const
 {
-    std::string contents;
-    std::string error;
-    EXPECT_TRUE(platform::os::readWholeFile(program, contents, error)) << error;
-    return contents;
+    const platform::Result<std::string> contents = platform::os::readWholeFile(program);
+    EXPECT_TRUE(succeeded(contents));
+    return contents ? *contents : std::string();
 }
 
 std::vector<std::string> EngineFixture::cacheFiles() const

@@ -8,6 +8,7 @@
 #include "engine_test_support.h"
 #include "platform/linux/atomic_file.h"
 #include "platform/updater/core/folder_lock.h"
+#include "support/result_assertions.h"
 #include "test_signing.h"
 
 namespace horalet::platform::updater::engine {
@@ -237,21 +238,20 @@ TEST_F(HostileNetwork, ClearsItsOwnLeftoversAtStartAndNothingElse)
     const std::string inUse = binFolder + "/horalet.Zz99Yy";
     const std::vector<std::string> kept = {binFolder + "/horalet.config", binFolder + "/horalet.old",
         binFolder + "/other.Ab12Cd", binFolder + "/horalet.Ab12Cd.txt", inUse};
-    std::string error;
     for (const std::string& path : {leftover, inUse}) {
-        ASSERT_TRUE(os::writeFileAtomically(path, oldProgram.substr(0, 100), 0755, error)) << error;
+        ASSERT_TRUE(testing::succeeded(os::writeFileAtomically(path, oldProgram.substr(0, 100), 0755)));
     }
-    ASSERT_TRUE(os::writeFileAtomically(empty, "", 0600, error)) << error;
-    ASSERT_TRUE(os::writeFileAtomically(binFolder + "/horalet.config", "colour=blue\n", 0644, error)) << error;
+    ASSERT_TRUE(testing::succeeded(os::writeFileAtomically(empty, "", 0600)));
+    ASSERT_TRUE(testing::succeeded(os::writeFileAtomically(binFolder + "/horalet.config", "colour=blue\n", 0644)));
     for (const std::string& path :
         {binFolder + "/horalet.old", binFolder + "/other.Ab12Cd", binFolder + "/horalet.Ab12Cd.txt"}) {
-        ASSERT_TRUE(os::writeFileAtomically(path, oldProgram, 0755, error)) << error;
+        ASSERT_TRUE(testing::succeeded(os::writeFileAtomically(path, oldProgram, 0755)));
     }
     const int held = ::open(inUse.c_str(), O_RDONLY | O_CLOEXEC);
     ASSERT_GE(held, 0);
-    ASSERT_TRUE(os::makeFolders(cacheFolder, 0700, error)) << error;
+    ASSERT_TRUE(testing::succeeded(os::makeFolders(cacheFolder, 0700)));
     for (const char* name : {"download.part", "staged-update"}) {
-        ASSERT_TRUE(os::writeFileAtomically(cacheFolder + "/" + name, "partial", 0600, error)) << error;
+        ASSERT_TRUE(testing::succeeded(os::writeFileAtomically(cacheFolder + "/" + name, "partial", 0600)));
     }
 
     {

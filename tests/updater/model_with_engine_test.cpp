@@ -7,6 +7,7 @@
 #include "platform/linux/atomic_file.h"
 #include "platform/updater/engine/engine_factory.h"
 #include "support/fake_application.h"
+#include "support/result_assertions.h"
 #include "test_signing.h"
 #include "updates/app_updates.h"
 
@@ -82,17 +83,12 @@ TEST_F(ModelWithEngine, AFailedInstallationLeavesInstallingForAFailureText)
     const std::string backup = program + ".old";
     const InstallFailure cases[] = {
         {"the old program cannot be kept",
-            [&](ModelWithEngine&) {
-                std::string error;
-                ASSERT_TRUE(os::makeFolders(backup + "/in-the-way", 0755, error)) << error;
-            },
+            [&](ModelWithEngine&) { ASSERT_TRUE(testing::succeeded(os::makeFolders(backup + "/in-the-way", 0755))); },
             true, "可以稍后再试"},
         {"the staged file was changed",
             [](ModelWithEngine& test) {
-                std::string error;
-                ASSERT_TRUE(os::writeFileAtomically(
-                    test.cacheFolder + "/staged-update", testing::makePackage("2.0", "evil"), 0600, error))
-                    << error;
+                ASSERT_TRUE(testing::succeeded(os::writeFileAtomically(
+                    test.cacheFolder + "/staged-update", testing::makePackage("2.0", "evil"), 0600)));
             },
             false, "已丢弃"},
     };

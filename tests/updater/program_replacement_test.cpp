@@ -12,6 +12,7 @@
 #include "platform/linux/atomic_file.h"
 #include "platform/updater/core/program_file.h"
 #include "platform/updater/core/program_replacement.h"
+#include "support/result_assertions.h"
 #include "test_signing.h"
 
 namespace horalet::platform::updater::engine {
@@ -19,10 +20,9 @@ namespace {
 
 std::string contentsOf(const std::string& path)
 {
-    std::string contents;
-    std::string error;
-    EXPECT_TRUE(os::readWholeFile(path, contents, error)) << error;
-    return contents;
+    const Result<std::string> contents = os::readWholeFile(path);
+    EXPECT_TRUE(testing::succeeded(contents));
+    return contents ? *contents : std::string();
 }
 
 mode_t modeOf(const std::string& path)
@@ -39,8 +39,7 @@ protected:
     {
         ASSERT_TRUE(folder.isValid());
         original = contentsOf("/bin/sleep");
-        std::string error;
-        ASSERT_TRUE(os::writeFileAtomically(program, original, 0751, error)) << error;
+        ASSERT_TRUE(testing::succeeded(os::writeFileAtomically(program, original, 0751)));
     }
 
     pid_t startProgram()

@@ -14,12 +14,12 @@ namespace {
 
 std::string readKeyFile(const char* name)
 {
-    std::string contents;
-    std::string error;
-    if (!platform::os::readWholeFile(std::string(HORALET_UPDATER_TEST_KEYS) + "/" + name, contents, error)) {
-        throw std::runtime_error(error);
+    const platform::Result<std::string> contents
+        = platform::os::readWholeFile(std::string(HORALET_UPDATER_TEST_KEYS) + "/" + name);
+    if (!contents) {
+        throw std::runtime_error(contents.error().withDetail());
     }
-    return contents;
+    return *contents;
 }
 
 } // namespace

@@ -13,9 +13,10 @@ namespace horalet::platform::os {
 
 namespace {
 
-std::string describe(const std::string& what, const std::string& path)
+// The sentence, with the path and the system's reason as its detail.
+Error fileError(const std::string& sentence, const std::string& path)
 {
-    return what + " " + path + ": " + std::strerror(errno);
+    return Error{sentence, path + "：" + std::strerror(errno)};
 }
 
 class FileDescriptor {
@@ -74,60 +75,59 @@ std::string folderOf(const std::string& path)
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-bool makeFolders(const std::string& path, mode_t mode, std::string& error)
+Result<void> makeFolders(const std::string& path, mode_t mode)
 {
     if (path.empty()) {
-        return true;
+        return {};
     }
     struct stat info { };
     if (::stat(path.c_str(), &info) == 0) {
         if (S_ISDIR(info.st_mode)) {
-            return true;
+            return {};
         }
         errno = ENOTDIR;
-        error = describe("cannot create folder", path);
-        return false;
+        return fileError("无法创建文件夹。", path);
     }
     const std::string parent = folderOf(path);
-    if (parent != path && !makeFolders(parent, mode, error)) {
-        return false;
+    if (parent != path) {
+        if (Result<void> made = makeFolders(parent, mode); !made) {
+            return made;
+        }
     }
     if (::mkdir(path.c_str(), mode) != 0 && errno != EEXIST) {
-        error = describe("cannot create folder", path);
-        return false;
+        return fileError("无法创建文件夹。", path);
     }
-    return true;
+    return {};
 }
 
-bool writeFileAtomically(const std::string& path, std::string_view contents, mode_t mode, std::string& error,
-    const std::function<void()>& beforeRename)
+Result<void> writeFileAtomically(
+    const std::string& path, std::string_view contents, mode_t mode, const std::function<void()>& beforeRename)
 {
     const std::string folder = folderOf(path);
     std::string temporary = path + ".XXXXXX";
     FileDescriptor fd(::mkstemp(temporary.data()));
     if (!fd.valid()) {
-        error = describe("cannot create a file in", folder);
-        return false;
+        return fileError("无法在文件夹中新建文件。", folder);
     }
     const bool complete = ::fchmod(fd.get(), mode) == 0 && writeAll(fd.get(), contents) && ::fsync(fd.get()) == 0;
     if (!complete) {
-        error = describe("cannot write", temporary);
+        Error error = fileError("无法写入文件。", temporary);
         ::unlink(temporary.c_str());
-        return false;
+        return error;
     }
     if (beforeRename) {
         beforeRename();
     }
     if (::rename(temporary.c_str(), path.c_str()) != 0) {
-        error = describe("cannot replace", path);
+        Error error = fileError("无法替换文件。", path);
         ::unlink(temporary.c_str());
-        return false;
+        return error;
     }
     const FileDescriptor folderFd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folderFd.valid()) {
         ::fsync(folderFd.get());
     }
-    return true;
+    return {};
 }
 
 void removeLeftoverTemporaries(const std::string& path)
@@ -147,14 +147,13 @@ void removeLeftoverTemporaries(const std::string& path)
     ::closedir(listing);
 }
 
-bool readWholeFile(const std::string& path, std::string& contents, std::string& error)
+Result<std::string> readWholeFile(const std::string& path)
 {
     const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (!fd.valid()) {
-        error = describe("cannot open", path);
-        return false;
+        return fileError("无法打开文件。", path);
     }
-    contents.clear();
+    std::string contents;
     char buffer[16384];
     for (;;) {
         const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
@@ -162,11 +161,10 @@ bool readWholeFile(const std::string& path, std::string& contents, std::string& 
             if (errno == EINTR) {
                 continue;
             }
-            error = describe("cannot read", path);
-            return false;
+            return fileError("无法读取文件。", path);
         }
         if (got == 0) {
-            return true;
+            return contents;
         }
         contents.append(buffer, static_cast<std::size_t>(got));
     }

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <sys/types.h>
 
+#include "platform/foundation/result.h"
+
 namespace horalet::platform::os {
 
 // Replaces `path` with `contents` so that a crash at any moment leaves
@@ -12,9 +14,9 @@ namespace horalet::platform::os {
 // temporary file in the same folder, which is flushed to disk and renamed
 // over the target, and then the folder itself is flushed.
 // `beforeRename` runs after the temporary file is complete (tests use it to
-// stand for a crash at that moment). On failure `error` says why.
-bool writeFileAtomically(const std::string& path, std::string_view contents, mode_t mode, std::string& error,
-    const std::function<void()>& beforeRename = {});
+// stand for a crash at that moment).
+Result<void> writeFileAtomically(
+    const std::string& path, std::string_view contents, mode_t mode, const std::function<void()>& beforeRename = {});
 
 // Removes the temporary files that writeFileAtomically(path, ...) left
 // behind when its process died before the rename. Only safe while no other
@@ -22,9 +24,9 @@ bool writeFileAtomically(const std::string& path, std::string_view contents, mod
 void removeLeftoverTemporaries(const std::string& path);
 
 // Creates a folder and its missing parents with the given mode.
-bool makeFolders(const std::string& path, mode_t mode, std::string& error);
+Result<void> makeFolders(const std::string& path, mode_t mode);
 
-bool readWholeFile(const std::string& path, std::string& contents, std::string& error);
+Result<std::string> readWholeFile(const std::string& path);
 
 std::string folderOf(const std::string& path);
 

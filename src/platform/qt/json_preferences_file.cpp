@@ -142,14 +142,14 @@ std::optional<PreferenceDictionary> JsonPreferencesFile::load()
         lastComplaint_.clear();
         return PreferenceDictionary{};
     }
-    std::string text;
-    std::string problem;
-    if (!os::readWholeFile(path_, text, problem)) {
-        complainOnce(Error{"无法读取设置文件，设置保持原样，文件也未被改动。", problem});
+    const Result<std::string> text = os::readWholeFile(path_);
+    if (!text) {
+        complainOnce(Error{"无法读取设置文件，设置保持原样，文件也未被改动。", text.error().detail});
         return std::nullopt;
     }
     PreferenceDictionary values;
-    if (!parse(text, values, problem)) {
+    std::string problem;
+    if (!parse(*text, values, problem)) {
         complainOnce(Error{"设置文件已损坏，在它恢复完整之前设置保持原样，文件也不会被改动。", path_ + "：" + problem});
         return std::nullopt;
     }
@@ -183,9 +183,8 @@ bool JsonPreferencesFile::setAside(const std::string& problem)
 std::optional<PreferenceDictionary> JsonPreferencesFile::update(
     const PreferenceChanges& changes, const PreferenceDictionary& lastKnown)
 {
-    std::string error;
-    if (!os::makeFolders(os::folderOf(path_), kFolderMode, error)) {
-        complain(Error{"设置未能保存：无法创建设置文件夹。", error});
+    if (const Result<void> made = os::makeFolders(os::folderOf(path_), kFolderMode); !made) {
+        complain(Error{"设置未能保存：无法创建设置文件夹。", made.error().detail});
         return std::nullopt;
     }
     const os::FileLock lock(path_ + ".lock");
@@ -198,14 +197,15 @@ std::optional<PreferenceDictionary> JsonPreferencesFile::update(
 
     QJsonObject object;
     if (exists(path_)) {
-        std::string text;
-        if (!os::readWholeFile(path_, text, error)) {
-            complain(Error{"设置未能保存：无法读取设置文件，文件未被改动。", error});
+        const Result<std::string> text = os::readWholeFile(path_);
+        if (!text) {
+            complain(Error{"设置未能保存：无法读取设置文件，文件未被改动。", text.error().detail});
             return std::nullopt;
         }
-        if (std::optional<QJsonObject> current = objectOf(text, error)) {
+        std::string problem;
+        if (std::optional<QJsonObject> current = objectOf(*text, problem)) {
             object = std::move(*current);
-        } else if (setAside(error)) {
+        } else if (setAside(problem)) {
             for (const auto& [key, value] : lastKnown) {
                 object.insert(QString::fromStdString(key), toJson(value));
             }
@@ -221,8 +221,8 @@ std::optional<PreferenceDictionary> JsonPreferencesFile::update(
         }
     }
     const std::string contents = QJsonDocument(object).toJson(QJsonDocument::Indented).toStdString();
-    if (!os::writeFileAtomically(path_, contents, kFileMode, error, beforeRename_)) {
-        complain(Error{"设置未能保存：无法写入设置文件。", error});
+    if (const Result<void> written = os::writeFileAtomically(path_, contents, kFileMode, beforeRename_); !written) {
+        complain(Error{"设置未能保存：无法写入设置文件。", written.error().detail});
         return std::nullopt;
     }
     std::string skipped;

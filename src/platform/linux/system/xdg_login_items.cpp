@@ -18,12 +18,11 @@ XdgLoginItems::XdgLoginItems(std::string entryPath, std::string programPath)
 
 shell::LoginItemStatus XdgLoginItems::status() const
 {
-    std::string text;
-    std::string error;
-    if (!readWholeFile(entryPath_, text, error)) {
+    const Result<std::string> text = readWholeFile(entryPath_);
+    if (!text) {
         return shell::LoginItemStatus::notRegistered;
     }
-    return autostart::isEnabled(text) ? shell::LoginItemStatus::enabled : shell::LoginItemStatus::requiresApproval;
+    return autostart::isEnabled(*text) ? shell::LoginItemStatus::enabled : shell::LoginItemStatus::requiresApproval;
 }
 
 Result<void> XdgLoginItems::registerItem()
@@ -31,12 +30,13 @@ Result<void> XdgLoginItems::registerItem()
     if (programPath_.empty() || programPath_.front() != '/') {
         return Error{"找不到本程序的位置，无法创建开机启动项", programPath_};
     }
-    std::string error;
-    if (!makeFolders(folderOf(entryPath_), 0700, error)) {
-        return Error{"无法创建自启动文件夹 " + folderOf(entryPath_), error};
+    if (const Result<void> made = makeFolders(folderOf(entryPath_), 0700); !made) {
+        return Error{"无法创建自启动文件夹 " + folderOf(entryPath_), made.error().detail};
     }
-    if (!writeFileAtomically(entryPath_, autostart::entryText("Horalet", programPath_), 0644, error)) {
-        return Error{"无法写入自启动项 " + entryPath_, error};
+    if (const Result<void> written
+        = writeFileAtomically(entryPath_, autostart::entryText("Horalet", programPath_), 0644);
+        !written) {
+        return Error{"无法写入自启动项 " + entryPath_, written.error().detail};
     }
     return {};
 }

@@ -11,7 +11,8 @@ namespace horalet::platform::updater::engine {
 
 bool preparePrivateFolder(const std::string& path, std::string& error)
 {
-    if (!os::makeFolders(path, 0700, error)) {
+    if (const Result<void> made = os::makeFolders(path, 0700); !made) {
+        error = made.error().detail;
         return false;
     }
     struct stat info { };

@@ -24,8 +24,16 @@ bool keepBackup(const std::string& program, mode_t mode, std::string& error)
     if (::link(program.c_str(), backup.c_str()) == 0) {
         return true;
     }
-    std::string contents;
-    return os::readWholeFile(program, contents, error) && os::writeFileAtomically(backup, contents, mode, error);
+    const Result<std::string> contents = os::readWholeFile(program);
+    if (!contents) {
+        error = contents.error().detail;
+        return false;
+    }
+    if (const Result<void> written = os::writeFileAtomically(backup, *contents, mode); !written) {
+        error = written.error().detail;
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -50,7 +58,14 @@ bool replaceProgramFile(const std::string& program, std::string_view contents, s
     if (!lock) {
         return false;
     }
-    return keepBackup(program, mode, error) && os::writeFileAtomically(program, contents, mode, error, beforeRename);
+    if (!keepBackup(program, mode, error)) {
+        return false;
+    }
+    if (const Result<void> written = os::writeFileAtomically(program, contents, mode, beforeRename); !written) {
+        error = written.error().detail;
+        return false;
+    }
+    return true;
 }
 
 } // namespace horalet::platform::updater::engine
