@@ -72,8 +72,7 @@ TEST_F(ProgramReplacement, ReplacesARunningProgramKeepingItsModeAndABackup)
     const pid_t running = startProgram();
     ASSERT_GT(running, 0);
 
-    std::string error;
-    ASSERT_TRUE(replaceProgramFile(program, replacement, error)) << error;
+    ASSERT_TRUE(testing::succeeded(replaceProgramFile(program, replacement)));
 
     EXPECT_EQ(contentsOf(program), replacement);
     EXPECT_EQ(modeOf(program), 0751u);
@@ -92,8 +91,7 @@ TEST_F(ProgramReplacement, AKillBeforeTheRenameLeavesTheOriginalInPlace)
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        std::string error;
-        replaceProgramFile(program, replacement, error, [] { ::_exit(0); });
+        (void)replaceProgramFile(program, replacement, [] { ::_exit(0); });
         ::_exit(3);
     }
     int status = 0;
@@ -108,9 +106,9 @@ TEST_F(ProgramReplacement, AKillBeforeTheRenameLeavesTheOriginalInPlace)
 
 TEST_F(ProgramReplacement, AMissingProgramIsReportedAndNothingIsWritten)
 {
-    std::string error;
-    EXPECT_FALSE(replaceProgramFile(program + "-missing", replacement, error));
-    EXPECT_FALSE(error.empty());
+    const Result<void> replaced = replaceProgramFile(program + "-missing", replacement);
+    ASSERT_FALSE(replaced.ok());
+    EXPECT_NE(replaced.error().detail.find(program + "-missing"), std::string::npos) << replaced.error().detail;
     EXPECT_NE(::access((program + "-missing").c_str(), F_OK), 0);
 }
 

@@ -2,22 +2,17 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/linux/system_error.h"
+
 namespace horalet::platform::os {
 
 namespace {
-
-// The sentence, with the path and the system's reason as its detail.
-Error fileError(const std::string& sentence, const std::string& path)
-{
-    return Error{sentence, path + "：" + std::strerror(errno)};
-}
 
 class FileDescriptor {
 public:
@@ -86,7 +81,7 @@ Result<void> makeFolders(const std::string& path, mode_t mode)
             return {};
         }
         errno = ENOTDIR;
-        return fileError("无法创建文件夹。", path);
+        return systemError("无法创建文件夹。", path);
     }
     const std::string parent = folderOf(path);
     if (parent != path) {
@@ -95,7 +90,7 @@ Result<void> makeFolders(const std::string& path, mode_t mode)
         }
     }
     if (::mkdir(path.c_str(), mode) != 0 && errno != EEXIST) {
-        return fileError("无法创建文件夹。", path);
+        return systemError("无法创建文件夹。", path);
     }
     return {};
 }
@@ -107,11 +102,11 @@ Result<void> writeFileAtomically(
     std::string temporary = path + ".XXXXXX";
     FileDescriptor fd(::mkstemp(temporary.data()));
     if (!fd.valid()) {
-        return fileError("无法在文件夹中新建文件。", folder);
+        return systemError("无法在文件夹中新建文件。", folder);
     }
     const bool complete = ::fchmod(fd.get(), mode) == 0 && writeAll(fd.get(), contents) && ::fsync(fd.get()) == 0;
     if (!complete) {
-        Error error = fileError("无法写入文件。", temporary);
+        Error error = systemError("无法写入文件。", temporary);
         ::unlink(temporary.c_str());
         return error;
     }
@@ -119,7 +114,7 @@ Result<void> writeFileAtomically(
         beforeRename();
     }
     if (::rename(temporary.c_str(), path.c_str()) != 0) {
-        Error error = fileError("无法替换文件。", path);
+        Error error = systemError("无法替换文件。", path);
         ::unlink(temporary.c_str());
         return error;
     }
@@ -151,7 +146,7 @@ Result<std::string> readWholeFile(const std::string& path)
 {
     const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (!fd.valid()) {
-        return fileError("无法打开文件。", path);
+        return systemError("无法打开文件。", path);
     }
     std::string contents;
     char buffer[16384];
@@ -161,7 +156,7 @@ Result<std::string> readWholeFile(const std::string& path)
             if (errno == EINTR) {
                 continue;
             }
-            return fileError("无法读取文件。", path);
+            return systemError("无法读取文件。", path);
         }
         if (got == 0) {
             return contents;

@@ -1,10 +1,11 @@
 #include "platform/linux/file_lock.h"
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
+
+#include "platform/linux/system_error.h"
 
 namespace horalet::platform::os {
 
@@ -27,11 +28,11 @@ FileLock::FileLock(const std::string& path)
     : fd_(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, kLockFileMode))
 {
     if (fd_ < 0) {
-        error_ = "cannot open the lock file " + path + ": " + std::strerror(errno);
+        error_ = systemError("无法打开锁文件。", path);
         return;
     }
     if (!lockExclusively(fd_)) {
-        error_ = "cannot lock " + path + ": " + std::strerror(errno);
+        error_ = systemError("无法锁定文件。", path);
         ::close(fd_);
         fd_ = -1;
     }

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "platform/foundation/result.h"
+
 namespace horalet::platform::os {
 
 // Waits for an exclusive flock on an open descriptor, through interrupted
@@ -21,11 +23,11 @@ public:
 
     bool held() const { return fd_ >= 0; }
     // Why the lock could not be taken.
-    const std::string& error() const { return error_; }
+    const Error& error() const { return error_; }
 
 private:
     int fd_ = -1;
-    std::string error_;
+    Error error_;
 };
 
 } // namespace horalet::platform::os

@@ -189,7 +189,7 @@ std::optional<PreferenceDictionary> JsonPreferencesFile::update(
     }
     const os::FileLock lock(path_ + ".lock");
     if (!lock.held()) {
-        complain(Error{"设置未能保存：无法锁定设置文件。", lock.error()});
+        complain(Error{"设置未能保存：无法锁定设置文件。", lock.error().detail});
         return std::nullopt;
     }
     // Whoever left these died while writing; nobody else writes now.

@@ -1,13 +1,13 @@
 #include "platform/updater/core/folder_lock.h"
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
 #include <utility>
 
 #include "platform/linux/file_lock.h"
+#include "platform/linux/system_error.h"
 
 namespace horalet::platform::updater::engine {
 
@@ -20,17 +20,16 @@ int openFolder(const std::string& folder)
 
 } // namespace
 
-std::optional<FolderLock> FolderLock::acquire(const std::string& folder, std::string& error)
+Result<FolderLock> FolderLock::acquire(const std::string& folder)
 {
     const int fd = openFolder(folder);
     if (fd < 0) {
-        error = "cannot open " + folder + ": " + std::strerror(errno);
-        return std::nullopt;
+        return os::systemError("无法打开文件夹。", folder);
     }
     if (!os::lockExclusively(fd)) {
-        error = "cannot lock " + folder + ": " + std::strerror(errno);
+        Error error = os::systemError("无法锁定文件夹。", folder);
         ::close(fd);
-        return std::nullopt;
+        return error;
     }
     return FolderLock(fd);
 }

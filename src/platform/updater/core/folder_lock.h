@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/foundation/result.h"
+
 namespace horalet::platform::updater::engine {
 
 // An exclusive lock on a folder (flock on the folder itself), held until
@@ -13,7 +15,7 @@ namespace horalet::platform::updater::engine {
 class FolderLock {
 public:
     // Waits for the lock.
-    static std::optional<FolderLock> acquire(const std::string& folder, std::string& error);
+    static Result<FolderLock> acquire(const std::string& folder);
     // None when someone else holds it (or the folder cannot be opened).
     static std::optional<FolderLock> tryAcquire(const std::string& folder);
 

@@ -1,27 +1,26 @@
 #include "platform/updater/core/mapped_file.h"
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
+#include "platform/linux/system_error.h"
+
 namespace horalet::platform::updater::engine {
 
-std::optional<MappedFile> MappedFile::open(const std::string& path, std::string& error)
+Result<MappedFile> MappedFile::open(const std::string& path)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
     if (fd < 0) {
-        error = "cannot open " + path + ": " + std::strerror(errno);
-        return std::nullopt;
+        return os::systemError("无法打开文件。", path);
     }
     struct stat info { };
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        error = path + " is not a regular file";
         ::close(fd);
-        return std::nullopt;
+        return Error{"这不是一个普通文件。", path};
     }
     const auto size = static_cast<std::size_t>(info.st_size);
     if (size == 0) {
@@ -33,8 +32,7 @@ std::optional<MappedFile> MappedFile::open(const std::string& path, std::string&
     // The mapping keeps the file's pages; the descriptor is no longer needed.
     ::close(fd);
     if (data == MAP_FAILED) {
-        error = "cannot map " + path + ": " + std::strerror(mapError);
-        return std::nullopt;
+        return os::systemError("无法映射文件。", path, mapError);
     }
     ::madvise(data, size, MADV_SEQUENTIAL);
     return MappedFile(static_cast<const char*>(data), size);

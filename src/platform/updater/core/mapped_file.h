@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/foundation/result.h"
+
 namespace horalet::platform::updater::engine {
 
 // A file mapped read-only into memory: its pages come from the page cache
@@ -12,8 +14,7 @@ namespace horalet::platform::updater::engine {
 // private dirty memory: writeBack() a fresh file before mapping it.)
 class MappedFile {
 public:
-    // None when the file cannot be opened or mapped; `error` says why.
-    static std::optional<MappedFile> open(const std::string& path, std::string& error);
+    static Result<MappedFile> open(const std::string& path);
 
     MappedFile(MappedFile&& other) noexcept;
     MappedFile& operator=(MappedFile&&) = delete;

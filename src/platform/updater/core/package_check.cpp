@@ -28,20 +28,18 @@ std::optional<UpdaterError> whyPackageRefused(
 std::optional<UpdaterError> whyPackageFileRefused(
     const std::string& path, const PackagePromise& promise, Ed25519Verifier verify)
 {
-    std::string error;
-    const auto file = MappedFile::open(path, error);
+    const Result<MappedFile> file = MappedFile::open(path);
     if (!file) {
-        return updateFailure(errorCodes::fileCopyFailed, "无法读取下载的新版本。", error);
+        return updateFailure(errorCodes::fileCopyFailed, "无法读取下载的新版本。", file.error().detail);
     }
     return whyPackageRefused(file->bytes(), promise, verify);
 }
 
 std::optional<UpdaterError> whyNotThisProgram(const std::string& path, const std::string& currentVersion)
 {
-    std::string error;
-    const auto file = MappedFile::open(path, error);
+    const Result<MappedFile> file = MappedFile::open(path);
     if (!file) {
-        return updateFailure(errorCodes::noWritePermission, "找不到本程序的文件，无法更新。", error);
+        return updateFailure(errorCodes::noWritePermission, "找不到本程序的文件，无法更新。", file.error().detail);
     }
     const auto carried = packageVersion(file->bytes());
     if (!carried || compareVersions(*carried, currentVersion) != 0) {

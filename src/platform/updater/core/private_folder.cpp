@@ -1,34 +1,29 @@
 #include "platform/updater/core/private_folder.h"
 
-#include <cerrno>
-#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "platform/linux/atomic_file.h"
+#include "platform/linux/system_error.h"
 
 namespace horalet::platform::updater::engine {
 
-bool preparePrivateFolder(const std::string& path, std::string& error)
+Result<void> preparePrivateFolder(const std::string& path)
 {
-    if (const Result<void> made = os::makeFolders(path, 0700); !made) {
-        error = made.error().detail;
-        return false;
+    if (Result<void> made = os::makeFolders(path, 0700); !made) {
+        return made;
     }
     struct stat info { };
     if (::lstat(path.c_str(), &info) != 0) {
-        error = "cannot inspect " + path + ": " + std::strerror(errno);
-        return false;
+        return os::systemError("无法查看文件夹。", path);
     }
     if (!S_ISDIR(info.st_mode) || info.st_uid != ::geteuid()) {
-        error = path + " is not a folder of this user";
-        return false;
+        return Error{"这不是当前用户自己的文件夹。", path};
     }
     if ((info.st_mode & 07777) != 0700 && ::chmod(path.c_str(), 0700) != 0) {
-        error = "cannot make " + path + " private: " + std::strerror(errno);
-        return false;
+        return os::systemError("无法把文件夹设为仅本人可用。", path);
     }
-    return true;
+    return {};
 }
 
 } // namespace horalet::platform::updater::engine

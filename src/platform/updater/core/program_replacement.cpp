@@ -1,11 +1,11 @@
 #include "platform/updater/core/program_replacement.h"
 
 #include <cerrno>
-#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "platform/linux/atomic_file.h"
+#include "platform/linux/system_error.h"
 #include "platform/updater/core/folder_lock.h"
 
 namespace horalet::platform::updater::engine {
@@ -14,26 +14,20 @@ namespace {
 
 // A hard link keeps the old file as it is without copying it; where the
 // file system has no links the bytes are copied.
-bool keepBackup(const std::string& program, mode_t mode, std::string& error)
+Result<void> keepBackup(const std::string& program, mode_t mode)
 {
     const std::string backup = backupPathFor(program);
     if (::unlink(backup.c_str()) != 0 && errno != ENOENT) {
-        error = "cannot remove the old backup " + backup + ": " + std::strerror(errno);
-        return false;
+        return os::systemError("无法删除旧的备份。", backup);
     }
     if (::link(program.c_str(), backup.c_str()) == 0) {
-        return true;
+        return {};
     }
     const Result<std::string> contents = os::readWholeFile(program);
     if (!contents) {
-        error = contents.error().detail;
-        return false;
+        return contents.error();
     }
-    if (const Result<void> written = os::writeFileAtomically(backup, *contents, mode); !written) {
-        error = written.error().detail;
-        return false;
-    }
-    return true;
+    return os::writeFileAtomically(backup, *contents, mode);
 }
 
 } // namespace
@@ -43,29 +37,24 @@ std::string backupPathFor(const std::string& program)
     return program + ".old";
 }
 
-bool replaceProgramFile(const std::string& program, std::string_view contents, std::string& error,
-    const std::function<void()>& beforeRename)
+Result<void> replaceProgramFile(
+    const std::string& program, std::string_view contents, const std::function<void()>& beforeRename)
 {
     struct stat info { };
     if (::stat(program.c_str(), &info) != 0) {
-        error = "cannot read " + program + ": " + std::strerror(errno);
-        return false;
+        return os::systemError("无法读取本程序的文件。", program);
     }
     const mode_t mode = info.st_mode & 07777;
     // Held while the new file is written, so that the clean-up of another
     // copy starting now never takes the half-written file for a leftover.
-    const auto lock = FolderLock::acquire(os::folderOf(program), error);
+    const Result<FolderLock> lock = FolderLock::acquire(os::folderOf(program));
     if (!lock) {
-        return false;
+        return lock.error();
     }
-    if (!keepBackup(program, mode, error)) {
-        return false;
+    if (Result<void> kept = keepBackup(program, mode); !kept) {
+        return kept;
     }
-    if (const Result<void> written = os::writeFileAtomically(program, contents, mode, beforeRename); !written) {
-        error = written.error().detail;
-        return false;
-    }
-    return true;
+    return os::writeFileAtomically(program, contents, mode, beforeRename);
 }
 
 } // namespace horalet::platform::updater::engine

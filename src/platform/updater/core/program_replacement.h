@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/foundation/result.h"
+
 namespace horalet::platform::updater::engine {
 
 // Where the program file replaced by an update is kept.
@@ -15,8 +17,9 @@ std::string backupPathFor(const std::string& program);
 // the same folder with the old file's mode, are flushed to disk and renamed
 // over the program, and the folder is flushed, all under the program
 // folder's lock. A running program keeps running from the old file.
-// `beforeRename` runs once the new file is complete. On failure `error` says why and the program is unchanged.
-bool replaceProgramFile(const std::string& program, std::string_view contents, std::string& error,
-    const std::function<void()>& beforeRename = {});
+// `beforeRename` runs once the new file is complete. On failure the
+// program is unchanged.
+Result<void> replaceProgramFile(
+    const std::string& program, std::string_view contents, const std::function<void()>& beforeRename = {});
 
 } // namespace horalet::platform::updater::engine

@@ -144,8 +144,9 @@ std::optional<UpdaterError> EngineUpdater::startUpdater()
     if (const auto why = whyProgramNotReplaceable(config_.programPath)) {
         return updateFailure(errorCodes::noWritePermission, "无法替换本程序的文件，自动更新已关闭。", *why);
     }
-    if (std::string error; !preparePrivateFolder(config_.cacheFolder, error)) {
-        auto failure = updateFailure(errorCodes::fileCopyFailed, "无法准备下载文件夹，自动更新已关闭。", error);
+    if (const Result<void> prepared = preparePrivateFolder(config_.cacheFolder); !prepared) {
+        auto failure = updateFailure(
+            errorCodes::fileCopyFailed, "无法准备下载文件夹，自动更新已关闭。", prepared.error().detail);
         report(failure.localizedDescription);
         return failure;
     }
@@ -538,10 +539,12 @@ EngineUpdater::InstallOutcome EngineUpdater::installStaged()
         discardStaged();
         return {false, false, std::move(notThis)};
     }
-    std::string error;
-    const auto package = MappedFile::open(stagedPath(), error);
-    if (!package || !replaceProgramFile(config_.programPath, package->bytes(), error)) {
-        return {false, true, updateFailure(errorCodes::fileCopyFailed, "无法替换本程序的文件。", error)};
+    const Result<MappedFile> package = MappedFile::open(stagedPath());
+    const Result<void> replaced
+        = package ? replaceProgramFile(config_.programPath, package->bytes()) : Result<void>(package.error());
+    if (!replaced) {
+        return {
+            false, true, updateFailure(errorCodes::fileCopyFailed, "无法替换本程序的文件。", replaced.error().detail)};
     }
     discardStaged();
     return {true, false, std::nullopt};
