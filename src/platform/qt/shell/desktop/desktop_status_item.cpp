@@ -3,7 +3,6 @@
 #include "build_info.h"
 #include "platform/foundation/log.h"
 #include "platform/qt/shell/desktop/clock_icon.h"
-#include "platform/qt/shell/desktop/theme_icon.h"
 
 namespace horalet::platform::qt {
 
@@ -15,12 +14,14 @@ constexpr std::chrono::seconds kHostGoneGrace{3};
 
 } // namespace
 
-DesktopStatusItem::DesktopStatusItem(QDBusConnection bus, QString itemService, LabelGuide& guide)
+DesktopStatusItem::DesktopStatusItem(QDBusConnection bus, QString itemService, LabelGuide& guide, const ThemeIcon& icon,
+    std::function<void()> openSettings)
     : bus_(std::move(bus))
     , itemService_(std::move(itemService))
     , guide_(guide)
-    , notifierItem_(QString::fromLatin1(build::kApplicationId), installedIconName(), clockIconPixmaps(),
-          QDBusObjectPath(DBusMenuExporter::objectPath()))
+    , notifierItem_(QString::fromLatin1(build::kApplicationId), icon, clockIconPixmaps(),
+          QDBusObjectPath(DBusMenuExporter::objectPath()),
+          StatusItemClicks{[this](const QPoint& point) { openMenuAt(point); }, std::move(openSettings)})
 {
     hostGone_.setSingleShot(true);
     hostGone_.setInterval(kHostGoneGrace);
@@ -33,7 +34,7 @@ DesktopStatusItem::DesktopStatusItem(QDBusConnection bus, QString itemService, L
         return;
     }
     bus_.registerObject(StatusNotifierItem::objectPath(), &notifierItem_,
-        QDBusConnection::ExportAllProperties | QDBusConnection::ExportAllSignals);
+        QDBusConnection::ExportAllProperties | QDBusConnection::ExportAllSignals | QDBusConnection::ExportAllSlots);
     bus_.registerService(itemService_);
     registration_ = std::make_unique<StatusNotifierRegistration>(
         bus_, itemService_, [this](bool present) { hostPresenceChanged(present); });

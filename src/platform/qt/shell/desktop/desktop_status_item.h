@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -19,9 +20,11 @@ namespace horalet::platform::qt {
 // The status item on a desktop: a StatusNotifierItem on the session bus
 // with its menu over dbusmenu, and, while no panel hosts such items (or
 // there is no session bus), a status window with the same title and menu.
+// A middle click on the panel's item runs `openSettings`.
 class DesktopStatusItem final : public shell::StatusItem, public shell::StatusBarButton {
 public:
-    DesktopStatusItem(QDBusConnection bus, QString itemService, LabelGuide& guide);
+    DesktopStatusItem(QDBusConnection bus, QString itemService, LabelGuide& guide, const ThemeIcon& icon,
+        std::function<void()> openSettings);
     ~DesktopStatusItem() override;
 
     shell::StatusBarButton* button() override { return this; }
