@@ -31,9 +31,12 @@ void StatusNotifierItem::setTitle(const QString& title, const QString& labelGuid
 
 void StatusNotifierItem::Activate(int x, int y)
 {
-    // Panels that do not know where the click was send the origin; the
-    // pointer is then the best guess.
-    clicks_.openMenu(x == 0 && y == 0 ? QCursor::pos() : QPoint(x, y));
+    // A click on the item brought the call, so on X11 the pointer is on the
+    // item and the menu opens there: panels disagree about the point they
+    // send (MATE's notification area sends its own corner). On Wayland no
+    // program knows where the pointer is, and the point is all there is.
+    const bool pointerKnown = QGuiApplication::platformName() == QLatin1String("xcb");
+    clicks_.openMenu(pointerKnown ? QCursor::pos() : QPoint(x, y));
 }
 
 void StatusNotifierItem::ContextMenu(int x, int y)
