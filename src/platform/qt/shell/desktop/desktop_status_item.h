@@ -5,6 +5,7 @@
 #include <string>
 
 #include <QDBusConnection>
+#include <QPoint>
 #include <QTimer>
 
 #include "platform/qt/shell/desktop/dbus_menu_exporter.h"
@@ -64,6 +65,9 @@ private:
     std::unique_ptr<StatusNotifierRegistration> registration_;
     QTimer hostGone_;
     bool hadHost_ = false;
+    QTimer menuWait_;
+    QPoint menuPoint_;
+    int menuWaits_ = 0;
 };
 
 } // namespace horalet::platform::qt
