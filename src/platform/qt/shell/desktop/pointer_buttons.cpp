@@ -10,11 +10,16 @@ namespace horalet::platform::qt {
 
 bool pointerButtonHeld()
 {
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr) {
+    // Other platforms may answer for X11 too (offscreen does) without a
+    // connection of their own to ask.
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
         return false;
     }
-    xcb_connection_t* connection = x11->connection();
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
+    if (connection == nullptr) {
+        return false;
+    }
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
     const std::unique_ptr<xcb_query_pointer_reply_t, decltype(&std::free)> reply(
         xcb_query_pointer_reply(connection, xcb_query_pointer(connection, root), nullptr), &std::free);
