@@ -4,8 +4,8 @@
 #include <optional>
 
 #include "platform/linux/paths.h"
+#include "platform/updater/core/leftovers.h"
 #include "platform/updater/engine/fetch_rules.h"
-#include "platform/updater/engine/leftovers.h"
 
 namespace horalet::platform::updater::engine {
 namespace {

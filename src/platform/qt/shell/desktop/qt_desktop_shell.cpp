@@ -25,7 +25,9 @@ DesktopStatusBar::DesktopStatusBar(QDBusConnection bus, LabelGuide& guide, Theme
 std::shared_ptr<shell::StatusItem> DesktopStatusBar::statusItemWithLength(double)
 {
     const QString service = QStringLiteral("org.kde.StatusNotifierItem-%1-%2").arg(::getpid()).arg(++made_);
-    return std::make_shared<DesktopStatusItem>(bus_, service, guide_, icon_, middleClick_);
+    auto item = std::make_shared<DesktopStatusItem>(bus_, service, guide_, icon_, middleClick_);
+    item->setLineDetails(details_);
+    return item;
 }
 
 QtDesktopShell::QtDesktopShell(const QDBusConnection& sessionBus)
@@ -116,6 +118,7 @@ public:
         return shell_.deferToRunningInstance(std::move(openSettings));
     }
     void onMiddleClick(std::function<void()> clicked) override { shell_.onMiddleClick(std::move(clicked)); }
+    void setLineDetails(shell::BarLineDetails details) override { shell_.setLineDetails(std::move(details)); }
     bool followSystemBus(ZoneWatch& zone, WakeWatch& wake) override { return shell_.followSystemBus(zone, wake); }
 
 private:

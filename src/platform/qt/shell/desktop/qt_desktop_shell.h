@@ -24,12 +24,14 @@ public:
     std::shared_ptr<shell::StatusItem> statusItemWithLength(double length) override;
     // Items made from now on run `clicked` on a middle click.
     void onMiddleClick(std::function<void()> clicked) { middleClick_ = std::move(clicked); }
+    void setLineDetails(shell::BarLineDetails details) { details_ = std::move(details); }
 
 private:
     QDBusConnection bus_;
     LabelGuide& guide_;
     ThemeIcon icon_;
     std::function<void()> middleClick_;
+    shell::BarLineDetails details_;
     int made_ = 0;
 };
 
@@ -47,6 +49,7 @@ public:
         std::function<std::vector<std::string>()> guide, Signal<>& settingsChanged, Signal<>& zoneChanged) override;
     std::optional<int> deferToRunningInstance(std::function<void()> openSettings) override;
     void onMiddleClick(std::function<void()> clicked) override { statusBar_.onMiddleClick(std::move(clicked)); }
+    void setLineDetails(shell::BarLineDetails details) override { statusBar_.setLineDetails(std::move(details)); }
     bool followSystemBus(ZoneWatch& zone, WakeWatch& wake) override;
 
 private:
