@@ -50,14 +50,16 @@ int main(int argc, char** argv)
     // Another instance may ask for the settings window from the moment this
     // one claims the session, before the delegate exists.
     app::AppDelegate* clock = nullptr;
-    if (const auto status = shell.deferToRunningInstance([&clock] {
-            if (clock != nullptr) {
-                clock->openSettings();
-            }
-        })) {
+    const auto openSettings = [&clock] {
+        if (clock != nullptr) {
+            clock->openSettings();
+        }
+    };
+    if (const auto status = shell.deferToRunningInstance(openSettings)) {
         return *status;
     }
     shell.onBarClick(platform::qt::SingleInstance::askRunningInstanceToOpenSettings);
+    shell.onMiddleClick(openSettings);
 
     auto updaterConfig = platform::updater::engine::builtEngineConfig({updaterKeys::automaticallyChecks,
         updaterKeys::automaticallyDownloads, updaterKeys::lastCheckTime, updaterKeys::feedUrl});

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QDBusVariant>
+#include <QFile>
+
 #include "fake_status_watcher.h"
 #include "program_support.h"
 #include "qt_test_support.h"
@@ -41,7 +44,9 @@ INSTANTIATE_TEST_SUITE_P(NoDisplayOrAskedFor, HeadlessProgram,
     });
 
 // With a display the program loads the desktop parts it carries inside:
-// its item reaches the panel, and a second start hands over to the first.
+// its item reaches the panel with an icon the panel finds by name though
+// the program is not installed, answers the panel's clicks, and a second
+// start hands over to the first.
 TEST(DesktopProgram, PutsItsItemOnThePanelAndStaysTheOnlyClock)
 {
     PrivateBus bus;
@@ -49,7 +54,9 @@ TEST(DesktopProgram, PutsItsItemOnThePanelAndStaysTheOnlyClock)
     watcher.setHostRegistered(true, false);
     watcher.start();
     TempFolder config;
+    TempFolder runtime;
     QProcessEnvironment environment = programEnvironment(config);
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString::fromStdString(runtime.path()));
     environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":99"));
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus.address());
@@ -60,6 +67,27 @@ TEST(DesktopProgram, PutsItsItemOnThePanelAndStaysTheOnlyClock)
     ASSERT_TRUE(first.waitForStarted());
     ASSERT_TRUE(spinUntil([&] { return !watcher.registrations.isEmpty(); }, 10000ms))
         << first.readAllStandardError().toStdString();
+
+    QDBusConnection panel = bus.connect(QStringLiteral("probe"));
+    const auto call = [&](const QString& interface, const QString& method, const QVariantList& arguments) {
+        QDBusMessage message = QDBusMessage::createMethodCall(
+            watcher.registrations.first(), QStringLiteral("/StatusNotifierItem"), interface, method);
+        message.setArguments(arguments);
+        return PrivateBus::call(panel, message);
+    };
+    const auto property = [&](const char* name) {
+        const QDBusMessage reply = call(QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"),
+            {QStringLiteral("org.kde.StatusNotifierItem"), QLatin1String(name)});
+        return reply.arguments().value(0).value<QDBusVariant>().variant().toString();
+    };
+    const QString themePath = property("IconThemePath");
+    EXPECT_EQ(themePath, QString::fromStdString(runtime.path()) + QStringLiteral("/horalet/icons"));
+    EXPECT_TRUE(QFile::exists(
+        themePath + QStringLiteral("/hicolor/scalable/apps/") + property("IconName") + QStringLiteral(".svg")));
+    for (const char* method : {"Activate", "ContextMenu", "SecondaryActivate"}) {
+        const QDBusMessage reply = call(QStringLiteral("org.kde.StatusNotifierItem"), QLatin1String(method), {10, 10});
+        EXPECT_EQ(reply.type(), QDBusMessage::ReplyMessage) << method << reply.errorMessage().toStdString();
+    }
 
     QProcess second;
     second.setProcessEnvironment(environment);

@@ -1,18 +1,28 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <fstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <QApplication>
 #include <QDBusArgument>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
+#include <QIcon>
+#include <QMenu>
+#include <QSvgRenderer>
 
 #include "bus_recorder.h"
 #include "fake_status_watcher.h"
+#include "platform/qt/shell/desktop/clock_icon.h"
 #include "platform/qt/shell/desktop/desktop_status_item.h"
 #include "platform/qt/shell/desktop/qt_menu.h"
+#include "platform/qt/shell/desktop/theme_icon.h"
 #include "qt_test_support.h"
 #include "support/fake_application.h"
 #include "support/fake_platform.h"
+#include "support/temp_folder.h"
 
 namespace horalet::testing {
 namespace {
@@ -61,7 +71,8 @@ protected:
 
     std::shared_ptr<platform::qt::DesktopStatusItem> makeItem()
     {
-        auto item = std::make_shared<platform::qt::DesktopStatusItem>(itemBus, service, guide);
+        auto item = std::make_shared<platform::qt::DesktopStatusItem>(
+            itemBus, service, guide, themeIcon, [this] { owner.actions.push_back("middle click"); });
         auto menu = std::make_shared<platform::shell::Menu>();
         menu->setDelegate(&owner);
         owner.header->setEnabled(false);
@@ -101,6 +112,8 @@ protected:
     platform::qt::LabelGuide guide;
     QString service = QStringLiteral("org.kde.StatusNotifierItem-%1-1").arg(::getpid());
     MenuOwner owner;
+    TempFolder icons;
+    platform::qt::ThemeIcon themeIcon = platform::qt::provideThemeIcon(icons.path());
 };
 
 TEST_F(StatusItemTest, RegistersWithTheWatcherAndAgainWheneverItRestarts)
@@ -154,6 +167,8 @@ TEST_F(StatusItemTest, ExportsThePropertiesPanelsReadWithTheirTypes)
     EXPECT_EQ(itemProperty(QStringLiteral("XAyatanaLabelGuide")).toString(), QStringLiteral("22:58:58"));
     EXPECT_TRUE(itemProperty(QStringLiteral("ItemIsMenu")).toBool());
     EXPECT_EQ(itemProperty(QStringLiteral("Menu")).value<QDBusObjectPath>().path(), kMenuPath);
+    EXPECT_EQ(itemProperty(QStringLiteral("IconName")).toString(), QStringLiteral("horalet"));
+    EXPECT_EQ(itemProperty(QStringLiteral("IconThemePath")).toString(), QString::fromStdString(icons.path()));
 
     const auto toolTip = itemProperty(QStringLiteral("ToolTip")).value<QDBusArgument>();
     EXPECT_EQ(toolTip.currentSignature(), QStringLiteral("(sa(iiay)ss)"));
@@ -164,7 +179,51 @@ TEST_F(StatusItemTest, ExportsThePropertiesPanelsReadWithTheirTypes)
         = callItem(kItemPath, QStringLiteral("org.freedesktop.DBus.Introspectable"), QStringLiteral("Introspect"), {});
     const QString xml = introspection.arguments().value(0).toString();
     EXPECT_TRUE(xml.contains(QStringLiteral("XAyatanaNewLabel")));
-    EXPECT_FALSE(xml.contains(QStringLiteral("\"Activate\""))) << "no Activate: panels open the menu at once";
+    for (const char* method : {"Activate", "ContextMenu", "SecondaryActivate", "Scroll", "ProvideXdgActivationToken"}) {
+        EXPECT_TRUE(xml.contains(QStringLiteral("<method name=\"%1\">").arg(QLatin1String(method)))) << method;
+    }
+    EXPECT_FALSE(xml.contains(QStringLiteral("deleteLater")));
+}
+
+// Hosts that do not draw the exported menu (MATE's left click, swaybar)
+// ask the item to show it at the click; it pops up the program's own menu
+// there, filled in the same way.
+TEST_F(StatusItemTest, ActivateAndContextMenuPopUpTheFilledInMenuAtTheClick)
+{
+    watcher.start();
+    const auto item = makeItem();
+    for (const char* method : {"Activate", "ContextMenu"}) {
+        const int before = owner.openings;
+        const QDBusMessage reply = callItem(kItemPath, kItemInterface, QLatin1String(method), {120, 200});
+        EXPECT_EQ(reply.type(), QDBusMessage::ReplyMessage) << method << reply.errorMessage().toStdString();
+        ASSERT_TRUE(spinUntil([] { return QApplication::activePopupWidget() != nullptr; })) << method;
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr) << method;
+        EXPECT_TRUE(menu->isVisible()) << method;
+        EXPECT_EQ(menu->pos(), QPoint(120, 200)) << method;
+        EXPECT_EQ(owner.openings, before + 1) << method << ": the menu was filled in before it showed";
+        EXPECT_EQ(menu->actions().first()->text(), QStringLiteral("opened %1").arg(before + 1)) << method;
+        menu->close();
+        ASSERT_TRUE(spinUntil([] { return QApplication::activePopupWidget() == nullptr; })) << method;
+    }
+}
+
+TEST_F(StatusItemTest, MiddleClickOpensSettingsAndTheOtherCallsAreAnswered)
+{
+    watcher.start();
+    const auto item = makeItem();
+    const QDBusMessage middle = callItem(kItemPath, kItemInterface, QStringLiteral("SecondaryActivate"), {5, 6});
+    EXPECT_EQ(middle.type(), QDBusMessage::ReplyMessage) << middle.errorMessage().toStdString();
+    EXPECT_EQ(owner.actions, (std::vector<std::string>{"middle click"}));
+
+    const QDBusMessage scroll
+        = callItem(kItemPath, kItemInterface, QStringLiteral("Scroll"), {120, QStringLiteral("vertical")});
+    EXPECT_EQ(scroll.type(), QDBusMessage::ReplyMessage) << scroll.errorMessage().toStdString();
+    const QDBusMessage token
+        = callItem(kItemPath, kItemInterface, QStringLiteral("ProvideXdgActivationToken"), {QStringLiteral("token-1")});
+    EXPECT_EQ(token.type(), QDBusMessage::ReplyMessage) << token.errorMessage().toStdString();
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(owner.actions.size(), 1U);
 }
 
 TEST_F(StatusItemTest, EveryNewTitleIsSignalledWithTheLabelAndItsGuide)
@@ -266,6 +325,70 @@ TEST_F(StatusItemTest, ClickedItemsRunTheirActionsAndQuitReachesTheApplication)
     click(5);
     EXPECT_TRUE(spinUntil([&] { return application.terminations() == 1; }));
     EXPECT_EQ(click(99).type(), QDBusMessage::ErrorMessage);
+}
+
+// Panels that look the icon up by name in the theme and its theme path
+// (the Ayatana ones) find it there even when the program is not installed.
+TEST(ThemeIcon, TheThemePathHoldsTheIconWhereAThemeLookupFindsIt)
+{
+    TempFolder folder;
+    const std::string file = folder.file("hicolor/scalable/apps/horalet.svg");
+    const auto icon = platform::qt::provideThemeIcon(folder.path());
+    EXPECT_EQ(icon.name, QStringLiteral("horalet"));
+    EXPECT_EQ(icon.themePath, QString::fromStdString(folder.path()));
+    EXPECT_TRUE(QSvgRenderer(QString::fromStdString(file)).isValid());
+
+    const QStringList searchPaths = QIcon::themeSearchPaths();
+    const QString themeName = QIcon::themeName();
+    QIcon::setThemeSearchPaths({icon.themePath});
+    QIcon::setThemeName(QStringLiteral("hicolor"));
+    const QIcon found = QIcon::fromTheme(icon.name);
+    EXPECT_FALSE(found.isNull());
+    EXPECT_FALSE(found.pixmap(22, 22).isNull());
+    QIcon::setThemeSearchPaths(searchPaths);
+    QIcon::setThemeName(themeName);
+
+    // An icon left by an older version is replaced.
+    std::ofstream(file) << "<svg/>";
+    platform::qt::provideThemeIcon(folder.path());
+    std::ifstream written(file);
+    const std::string contents((std::istreambuf_iterator<char>(written)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(QByteArray::fromStdString(contents), platform::qt::clockIconSvg());
+}
+
+TEST(ThemeIcon, AFolderThatCannotBeWrittenLeavesThePixmapsToThePanel)
+{
+    TempFolder folder;
+    std::ofstream(folder.file("file")) << "not a folder";
+    const auto icon = platform::qt::provideThemeIcon(folder.file("file"));
+    EXPECT_TRUE(icon.themePath.isEmpty());
+    EXPECT_TRUE(icon.name.isEmpty()) << "not installed in the system's theme either";
+}
+
+// The pixmaps are what KDE and others draw: big-endian ARGB at the usual
+// sizes, with a light face and a dark rim so one of them stands out on any
+// panel.
+TEST(ClockIcon, PixmapsAreBigEndianArgbWithALightFaceAndADarkRim)
+{
+    const auto pixmaps = platform::qt::clockIconPixmaps();
+    ASSERT_EQ(pixmaps.size(), 4);
+    for (const auto& pixmap : pixmaps) {
+        EXPECT_EQ(pixmap.width, pixmap.height);
+        EXPECT_EQ(pixmap.bytes.size(), pixmap.width * pixmap.height * 4);
+    }
+    const auto& icon = pixmaps[1];
+    ASSERT_EQ(icon.width, 22);
+    const auto pixel = [&icon](int x, int y) {
+        const auto* argb = reinterpret_cast<const unsigned char*>(icon.bytes.constData()) + (y * icon.width + x) * 4;
+        return std::array<int, 4>{argb[0], argb[1], argb[2], argb[3]};
+    };
+    EXPECT_EQ(pixel(0, 0)[0], 0) << "a transparent corner";
+    const auto face = pixel(7, 14);
+    EXPECT_EQ(face[0], 255);
+    EXPECT_GT(face[1] + face[2] + face[3], 3 * 200);
+    const auto rim = pixel(11, 1);
+    EXPECT_GT(rim[0], 200);
+    EXPECT_LT(rim[1] + rim[2] + rim[3], 3 * 60);
 }
 
 TEST(QtMenu, OpeningFillsTheMenuInAndChoosingRunsTheAction)

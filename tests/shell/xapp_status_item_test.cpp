@@ -45,7 +45,8 @@ protected:
 
     std::shared_ptr<platform::qt::DesktopStatusItem> makeItem()
     {
-        auto item = std::make_shared<platform::qt::DesktopStatusItem>(itemBus, service, guide);
+        auto item = std::make_shared<platform::qt::DesktopStatusItem>(
+            itemBus, service, guide, platform::qt::ThemeIcon{QStringLiteral("horalet"), QString()}, [] {});
         auto menu = std::make_shared<platform::shell::Menu>();
         menu->setDelegate(&delegate);
         menu->addItem(std::make_shared<platform::shell::MenuItem>(
@@ -186,7 +187,7 @@ TEST_F(XAppStatusItemTest, AnAppletThatStartsLaterTakesOverFromTheNotifierItem)
     EXPECT_FALSE(owned(service));
 }
 
-TEST(XAppIconName, TheThemeNameElseTheSvgInTheItemsIconFolderByItsPath)
+TEST(XAppIconName, TheSvgInTheItemsIconFolderByItsPathElseTheThemeName)
 {
     QTemporaryDir flat;
     QTemporaryDir themed;
@@ -200,7 +201,9 @@ TEST(XAppIconName, TheThemeNameElseTheSvgInTheItemsIconFolderByItsPath)
         QString folder;
         QString expected;
     } cases[] = {
-        {QStringLiteral("horalet"), flat.path(), QStringLiteral("horalet")},
+        {QStringLiteral("horalet"), flat.path(), flat.filePath(QStringLiteral("horalet.svg"))},
+        {QStringLiteral("horalet"), empty.path(), QStringLiteral("horalet")},
+        {QStringLiteral("horalet"), QString(), QStringLiteral("horalet")},
         {QString(), flat.path(), flat.filePath(QStringLiteral("horalet.svg"))},
         {QString(), themed.path(), themed.filePath(QStringLiteral("hicolor/scalable/apps/horalet.svg"))},
         {QString(), empty.path(), QString()},

@@ -1,6 +1,7 @@
 #include <QUrl>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <optional>
 
 #include "platform/linux/paths.h"
 #include "platform/updater/core/leftovers.h"
@@ -53,8 +54,10 @@ struct XdgCase {
     const char* home;
     const char* configHome;
     const char* cacheHome;
+    const char* runtimeDir;
     std::string config;
     std::string cache;
+    std::string icons;
 };
 
 void setOrUnset(const char* name, const char* value)
@@ -69,22 +72,30 @@ void setOrUnset(const char* name, const char* value)
 TEST(Paths, FollowTheXdgRulesInOnePlace)
 {
     const XdgCase cases[] = {
-        {"both set", "/home/u", "/srv/config", "/srv/cache", "/srv/config", "/srv/cache"},
-        {"unset", "/home/u", nullptr, nullptr, "/home/u/.config", "/home/u/.cache"},
-        {"empty", "/home/u", "", "", "/home/u/.config", "/home/u/.cache"},
-        {"relative, so ignored", "/home/u", "config", "cache", "/home/u/.config", "/home/u/.cache"},
+        {"all set", "/home/u", "/srv/config", "/srv/cache", "/run/user/7", "/srv/config", "/srv/cache",
+            "/run/user/7/horalet/icons"},
+        {"unset", "/home/u", nullptr, nullptr, nullptr, "/home/u/.config", "/home/u/.cache",
+            "/home/u/.cache/horalet/icons"},
+        {"empty", "/home/u", "", "", "", "/home/u/.config", "/home/u/.cache", "/home/u/.cache/horalet/icons"},
+        {"relative, so ignored", "/home/u", "config", "cache", "run", "/home/u/.config", "/home/u/.cache",
+            "/home/u/.cache/horalet/icons"},
     };
     const std::string savedHome = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "";
-    for (const auto& [what, home, configHome, cacheHome, config, cache] : cases) {
+    const char* savedRuntime = std::getenv("XDG_RUNTIME_DIR");
+    const std::optional<std::string> runtime = savedRuntime != nullptr ? std::optional(savedRuntime) : std::nullopt;
+    for (const auto& [what, home, configHome, cacheHome, runtimeDir, config, cache, icons] : cases) {
         setOrUnset("HOME", home);
         setOrUnset("XDG_CONFIG_HOME", configHome);
         setOrUnset("XDG_CACHE_HOME", cacheHome);
+        setOrUnset("XDG_RUNTIME_DIR", runtimeDir);
         EXPECT_EQ(os::configHome(), config) << what;
         EXPECT_EQ(os::cacheHome(), cache) << what;
         EXPECT_EQ(os::applicationConfigFolder(), config + "/horalet") << what;
         EXPECT_EQ(os::autostartFolder(), config + "/autostart") << what;
         EXPECT_EQ(os::updateCacheFolder(), cache + "/horalet/updates") << what;
+        EXPECT_EQ(os::iconThemeFolder(), icons) << what;
     }
+    setOrUnset("XDG_RUNTIME_DIR", runtime ? runtime->c_str() : nullptr);
     ::unsetenv("HOME");
     EXPECT_FALSE(os::homeFolder().empty()) << "the password database knows the home folder";
     EXPECT_EQ(os::homeFolder().front(), '/');

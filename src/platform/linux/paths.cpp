@@ -110,6 +110,11 @@ std::string updateCacheFolder()
     return cacheHome() + "/" + build::kApplicationId + "/updates";
 }
 
+std::string iconThemeFolder()
+{
+    return absoluteVariable("XDG_RUNTIME_DIR").value_or(cacheHome()) + "/" + build::kApplicationId + "/icons";
+}
+
 std::string programFileFor(const ProgramFacts& facts)
 {
     const bool inOwnMount

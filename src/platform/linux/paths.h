@@ -22,6 +22,10 @@ std::string applicationConfigFolder();
 std::string autostartFolder();
 // <cacheHome>/horalet/updates: downloads of new versions.
 std::string updateCacheFolder();
+// <$XDG_RUNTIME_DIR>/horalet/icons when that variable is an absolute path,
+// else <cacheHome>/horalet/icons: the icon theme folder the program shows
+// panels, made afresh by every start.
+std::string iconThemeFolder();
 
 // What decides which file the program was started from.
 struct ProgramFacts {

@@ -48,6 +48,10 @@ public:
     // Completes the title into what tooltips show beside it (the full date).
     virtual void setLineDetails(shell::BarLineDetails details) = 0;
 
+    // A middle click on the status item in the panel runs `clicked`; set
+    // before the application delegate makes its status item.
+    virtual void onMiddleClick(std::function<void()> clicked) = 0;
+
     // Feeds the system bus's time-and-date and sleep services into the
     // watches. False when nobody there tells of sleep: then the wake watch
     // must check suspend gaps.

@@ -1,43 +1,50 @@
 #include "platform/qt/shell/desktop/clock_icon.h"
 
+#include <QFile>
 #include <QPainter>
+#include <QSvgRenderer>
 #include <QtEndian>
 
 namespace horalet::platform::qt {
 
+QByteArray clockIconSvg()
+{
+    QFile file(QStringLiteral(":/horalet/horalet.svg"));
+    // Built into the program: it cannot be missing.
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
 QImage clockIcon(int size)
 {
-    QImage image(size, size, QImage::Format_ARGB32);
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
+    QSvgRenderer renderer(clockIconSvg());
     QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const double unit = size / 22.0;
-    painter.translate(size / 2.0, size / 2.0);
-    for (const auto& [color, width] : {std::pair{QColor(0, 0, 0, 150), 3.4}, std::pair{QColor(240, 240, 240), 1.8}}) {
-        QPen pen(color, width * unit, Qt::SolidLine, Qt::RoundCap);
-        painter.setPen(pen);
-        painter.setBrush(Qt::NoBrush);
-        painter.drawEllipse(QPointF(0, 0), 8.5 * unit, 8.5 * unit);
-        painter.drawLine(QPointF(0, 0), QPointF(0, -5.5 * unit));
-        painter.drawLine(QPointF(0, 0), QPointF(4.0 * unit, 0));
-    }
+    renderer.render(&painter);
+    painter.end();
     return image;
+}
+
+StatusIconPixmap statusIconPixmap(const QImage& image)
+{
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    const int width = argb.width();
+    QByteArray bytes(static_cast<qsizetype>(width) * argb.height() * 4, Qt::Uninitialized);
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto* line = reinterpret_cast<const quint32*>(argb.constScanLine(y));
+        for (int x = 0; x < width; ++x) {
+            qToBigEndian(line[x], bytes.data() + (static_cast<qsizetype>(y) * width + x) * 4);
+        }
+    }
+    return StatusIconPixmap{width, argb.height(), bytes};
 }
 
 StatusIconPixmapList clockIconPixmaps()
 {
     StatusIconPixmapList pixmaps;
     for (const int size : {16, 22, 32, 48}) {
-        const QImage image = clockIcon(size);
-        QByteArray bytes(static_cast<qsizetype>(image.sizeInBytes()), Qt::Uninitialized);
-        // ARGB32 words in network byte order, whatever this machine's order.
-        for (int y = 0; y < size; ++y) {
-            const auto* line = reinterpret_cast<const quint32*>(image.constScanLine(y));
-            for (int x = 0; x < size; ++x) {
-                qToBigEndian(line[x], bytes.data() + (y * size + x) * 4);
-            }
-        }
-        pixmaps.append(StatusIconPixmap{size, size, bytes});
+        pixmaps.append(statusIconPixmap(clockIcon(size)));
     }
     return pixmaps;
 }

@@ -1,16 +1,25 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 
 #include "platform/qt/shell/desktop/status_notifier_types.h"
 
 namespace horalet::platform::qt {
 
-// A small clock face: a ring and two hands, in the panel's usual light
-// foreground with a dark outline so it reads on light and dark panels.
+// The program's icon: a light clock face in a dark rim, so that it reads on
+// light and dark panels. Its one drawing is the SVG the package installs
+// into the icon theme, built into the program; its groups "dial" and
+// "hands" can be drawn apart.
+QByteArray clockIconSvg();
+
+// The icon rendered at `size` × `size` pixels.
 QImage clockIcon(int size);
 
-// The clock at the sizes panels ask for, as the item's icon pixmaps.
+// An image as a panel takes it: ARGB32 words in network byte order.
+StatusIconPixmap statusIconPixmap(const QImage& image);
+
+// The icon at the sizes panels ask for.
 StatusIconPixmapList clockIconPixmaps();
 
 } // namespace horalet::platform::qt

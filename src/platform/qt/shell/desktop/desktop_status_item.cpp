@@ -3,7 +3,7 @@
 #include "build_info.h"
 #include "platform/foundation/log.h"
 #include "platform/qt/shell/desktop/clock_icon.h"
-#include "platform/qt/shell/desktop/theme_icon.h"
+#include "platform/qt/shell/desktop/pointer_buttons.h"
 
 namespace horalet::platform::qt {
 
@@ -13,15 +13,29 @@ namespace {
 // before it stands in.
 constexpr std::chrono::seconds kHostGoneGrace{3};
 
+// How often, and how many times at most, a menu asked for during a click
+// looks again whether the click has ended.
+constexpr std::chrono::milliseconds kMenuWaitStep{20};
+constexpr int kMenuWaitSteps = 150;
+
 } // namespace
 
-DesktopStatusItem::DesktopStatusItem(QDBusConnection bus, QString itemService, LabelGuide& guide)
+DesktopStatusItem::DesktopStatusItem(QDBusConnection bus, QString itemService, LabelGuide& guide, const ThemeIcon& icon,
+    std::function<void()> openSettings)
     : bus_(std::move(bus))
     , itemService_(std::move(itemService))
     , guide_(guide)
-    , notifierItem_(QString::fromLatin1(build::kApplicationId), installedIconName(), clockIconPixmaps(),
-          QDBusObjectPath(DBusMenuExporter::objectPath()))
+    , notifierItem_(QString::fromLatin1(build::kApplicationId), icon, clockIconPixmaps(),
+          QDBusObjectPath(DBusMenuExporter::objectPath()),
+          StatusItemClicks{[this](const QPoint& point) { openMenuAt(point); }, std::move(openSettings)})
 {
+    menuWait_.setInterval(kMenuWaitStep);
+    QObject::connect(&menuWait_, &QTimer::timeout, [this] {
+        if (!pointerButtonHeld() || ++menuWaits_ >= kMenuWaitSteps) {
+            menuWait_.stop();
+            qtMenu_->widget().popup(menuPoint_);
+        }
+    });
     hostGone_.setSingleShot(true);
     hostGone_.setInterval(kHostGoneGrace);
     QObject::connect(&hostGone_, &QTimer::timeout, [this] {
@@ -72,9 +86,20 @@ void DesktopStatusItem::setMenu(std::shared_ptr<shell::Menu> menu)
 
 void DesktopStatusItem::openMenuAt(const QPoint& point)
 {
-    if (qtMenu_) {
-        qtMenu_->widget().popup(point);
+    if (!qtMenu_) {
+        return;
     }
+    // A panel that asks while its click is still held keeps the pointer to
+    // itself: a menu popped up then cannot take the pointer (and Qt cannot
+    // tell), so clicking elsewhere would never close it. It waits for the
+    // button's release.
+    if (pointerButtonHeld()) {
+        menuPoint_ = point;
+        menuWaits_ = 0;
+        menuWait_.start();
+        return;
+    }
+    qtMenu_->widget().popup(point);
 }
 
 void DesktopStatusItem::setTitle(const std::string& title)
@@ -133,7 +158,7 @@ void DesktopStatusItem::xappShown(bool shown)
 void DesktopStatusItem::putNotifierItemOnBus()
 {
     bus_.registerObject(StatusNotifierItem::objectPath(), &notifierItem_,
-        QDBusConnection::ExportAllProperties | QDBusConnection::ExportAllSignals);
+        QDBusConnection::ExportAllProperties | QDBusConnection::ExportAllSignals | QDBusConnection::ExportAllSlots);
     bus_.registerService(itemService_);
     registration_ = std::make_unique<StatusNotifierRegistration>(
         bus_, itemService_, [this](bool present) { hostPresenceChanged(present); });

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
 #include <QDBusConnection>
+#include <QPoint>
 #include <QTimer>
 
 #include "platform/qt/shell/desktop/dbus_menu_exporter.h"
@@ -23,9 +25,11 @@ namespace horalet::platform::qt {
 // there is no session bus), a status window with the same title and menu.
 // While an XApp status applet runs (Cinnamon), an XApp status icon shows
 // the title as its label instead, and the notifier item leaves the bus.
+// A middle click on the panel's item runs `openSettings`.
 class DesktopStatusItem final : public shell::StatusItem, public shell::StatusBarButton {
 public:
-    DesktopStatusItem(QDBusConnection bus, QString itemService, LabelGuide& guide);
+    DesktopStatusItem(QDBusConnection bus, QString itemService, LabelGuide& guide, const ThemeIcon& icon,
+        std::function<void()> openSettings);
     ~DesktopStatusItem() override;
 
     shell::StatusBarButton* button() override { return this; }
@@ -74,6 +78,9 @@ private:
     bool hadHost_ = false;
     shell::BarLineDetails details_;
     std::unique_ptr<XAppStatusItem> xapp_;
+    QTimer menuWait_;
+    QPoint menuPoint_;
+    int menuWaits_ = 0;
 };
 
 } // namespace horalet::platform::qt

@@ -8,29 +8,31 @@
 
 #include "build_info.h"
 #include "platform/foundation/log.h"
+#include "platform/linux/paths.h"
 #include "platform/qt/settings_window/settings_windows.h"
 #include "platform/qt/shell/desktop/clock_icon.h"
 #include "platform/qt/shell/desktop/system_bus_watches.h"
 
 namespace horalet::platform::qt {
 
-DesktopStatusBar::DesktopStatusBar(QDBusConnection bus, LabelGuide& guide)
+DesktopStatusBar::DesktopStatusBar(QDBusConnection bus, LabelGuide& guide, ThemeIcon icon)
     : bus_(std::move(bus))
     , guide_(guide)
+    , icon_(std::move(icon))
 {
 }
 
 std::shared_ptr<shell::StatusItem> DesktopStatusBar::statusItemWithLength(double)
 {
     const QString service = QStringLiteral("org.kde.StatusNotifierItem-%1-%2").arg(::getpid()).arg(++made_);
-    auto item = std::make_shared<DesktopStatusItem>(bus_, service, guide_);
+    auto item = std::make_shared<DesktopStatusItem>(bus_, service, guide_, icon_, middleClick_);
     item->setLineDetails(details_);
     return item;
 }
 
 QtDesktopShell::QtDesktopShell(const QDBusConnection& sessionBus)
     : sessionBus_(sessionBus)
-    , statusBar_(sessionBus, guide_)
+    , statusBar_(sessionBus, guide_, provideThemeIcon(os::iconThemeFolder()))
     , windows_(makeSettingsWindows())
 {
 }
@@ -115,6 +117,7 @@ public:
     {
         return shell_.deferToRunningInstance(std::move(openSettings));
     }
+    void onMiddleClick(std::function<void()> clicked) override { shell_.onMiddleClick(std::move(clicked)); }
     void setLineDetails(shell::BarLineDetails details) override { shell_.setLineDetails(std::move(details)); }
     bool followSystemBus(ZoneWatch& zone, WakeWatch& wake) override { return shell_.followSystemBus(zone, wake); }
 

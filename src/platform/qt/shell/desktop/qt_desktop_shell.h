@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include <QApplication>
@@ -9,21 +10,27 @@
 #include "platform/qt/shell/desktop/label_guide.h"
 #include "platform/qt/shell/desktop/qt_desktop_services.h"
 #include "platform/qt/shell/desktop/single_instance.h"
+#include "platform/qt/shell/desktop/theme_icon.h"
 #include "platform/qt/shell/desktop_shell.h"
 
 namespace horalet::platform::qt {
 
-// Status items for the desktop's panel, on the given session bus.
+// Status items for the desktop's panel, on the given session bus, with the
+// icon panels look up in `icon`.
 class DesktopStatusBar final : public shell::StatusBar {
 public:
-    DesktopStatusBar(QDBusConnection bus, LabelGuide& guide);
+    DesktopStatusBar(QDBusConnection bus, LabelGuide& guide, ThemeIcon icon);
 
     std::shared_ptr<shell::StatusItem> statusItemWithLength(double length) override;
+    // Items made from now on run `clicked` on a middle click.
+    void onMiddleClick(std::function<void()> clicked) { middleClick_ = std::move(clicked); }
     void setLineDetails(shell::BarLineDetails details) { details_ = std::move(details); }
 
 private:
     QDBusConnection bus_;
     LabelGuide& guide_;
+    ThemeIcon icon_;
+    std::function<void()> middleClick_;
     shell::BarLineDetails details_;
     int made_ = 0;
 };
@@ -41,6 +48,7 @@ public:
     void setLabelGuide(
         std::function<std::vector<std::string>()> guide, Signal<>& settingsChanged, Signal<>& zoneChanged) override;
     std::optional<int> deferToRunningInstance(std::function<void()> openSettings) override;
+    void onMiddleClick(std::function<void()> clicked) override { statusBar_.onMiddleClick(std::move(clicked)); }
     void setLineDetails(shell::BarLineDetails details) override { statusBar_.setLineDetails(std::move(details)); }
     bool followSystemBus(ZoneWatch& zone, WakeWatch& wake) override;
 

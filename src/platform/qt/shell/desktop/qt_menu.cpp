@@ -1,5 +1,6 @@
 #include "platform/qt/shell/desktop/qt_menu.h"
 
+#include <QGuiApplication>
 #include <QTimer>
 
 namespace horalet::platform::qt {
@@ -19,7 +20,15 @@ QtMenu::QtMenu(std::shared_ptr<shell::Menu> menu)
         actions_.push_back(action);
         update(actions_.size() - 1);
     }
-    QObject::connect(&widget_, &QMenu::aboutToShow, [this] { menu_->willOpen(); });
+    QObject::connect(&widget_, &QMenu::aboutToShow, [this] {
+        menu_->willOpen();
+        // On Wayland a menu that no window of this program parents becomes
+        // a window of its own; with a fixed size, tiling compositors (sway)
+        // float it instead of spreading it over the screen.
+        if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+            widget_.setFixedSize(widget_.sizeHint());
+        }
+    });
 }
 
 void QtMenu::itemChanged(const shell::MenuItem& item)

@@ -1,16 +1,29 @@
 #pragma once
 
+#include <functional>
+
 #include <QDBusObjectPath>
 #include <QObject>
+#include <QPoint>
 
 #include "platform/qt/shell/desktop/status_notifier_types.h"
+#include "platform/qt/shell/desktop/theme_icon.h"
 
 namespace horalet::platform::qt {
 
+// What the item does when the panel passes on a click.
+struct StatusItemClicks {
+    // Pops up the item's menu at a point on the screen.
+    std::function<void(const QPoint&)> openMenu;
+    std::function<void()> openSettings;
+};
+
 // The item a panel shows for this program, as org.kde.StatusNotifierItem:
 // a clock icon, the title as the text label panels with the Ayatana
-// extension show (and as title and tooltip for the others), and a menu
-// that opens on a click (no Activate of its own).
+// extension show (and as title and tooltip for the others), and a menu.
+// ItemIsMenu is true: panels that honour it draw the exported menu
+// themselves on a click; those that call Activate or ContextMenu anyway
+// get this program's own menu popped up where they say.
 class StatusNotifierItem final : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierItem")
@@ -35,7 +48,8 @@ class StatusNotifierItem final : public QObject {
     Q_PROPERTY(uint XAyatanaOrderingIndex READ orderingIndex)
 
 public:
-    StatusNotifierItem(QString id, QString iconName, StatusIconPixmapList icon, QDBusObjectPath menu);
+    StatusNotifierItem(
+        QString id, ThemeIcon themeIcon, StatusIconPixmapList icon, QDBusObjectPath menu, StatusItemClicks clicks);
 
     // Announces a new title (also the tooltip and the label) or label
     // guide to the panel.
@@ -46,8 +60,8 @@ public:
     QString title() const { return title_; }
     QString status() const { return QStringLiteral("Active"); }
     int windowId() const { return 0; }
-    QString iconName() const { return iconName_; }
-    QString iconThemePath() const { return {}; }
+    QString iconName() const { return themeIcon_.name; }
+    QString iconThemePath() const { return themeIcon_.themePath; }
     StatusIconPixmapList iconPixmap() const { return icon_; }
     QString emptyText() const { return {}; }
     StatusIconPixmapList noPixmaps() const { return {}; }
@@ -58,6 +72,18 @@ public:
     uint orderingIndex() const { return 0; }
 
     static QString objectPath() { return QStringLiteral("/StatusNotifierItem"); }
+
+public Q_SLOTS:
+    // A left click, and a right one; the point is where the menu goes.
+    void Activate(int x, int y);
+    void ContextMenu(int x, int y);
+    // A middle click.
+    void SecondaryActivate(int x, int y);
+    // The wheel over the item changes nothing of a clock.
+    void Scroll(int delta, const QString& orientation);
+    // On Wayland the panel hands over the right to raise a window before a
+    // click that may open one.
+    void ProvideXdgActivationToken(const QString& token);
 
 Q_SIGNALS:
     void NewTitle();
@@ -70,9 +96,10 @@ Q_SIGNALS:
 
 private:
     QString id_;
-    QString iconName_;
+    ThemeIcon themeIcon_;
     StatusIconPixmapList icon_;
     QDBusObjectPath menu_;
+    StatusItemClicks clicks_;
     QString title_;
     QString labelGuide_;
 };

@@ -1,11 +1,24 @@
 #pragma once
 
+#include <string>
+
 #include <QString>
 
 namespace horalet::platform::qt {
 
-// "horalet" when the icon theme has the program's icon (it was installed),
-// else empty, so that panels fall back to the drawn pixmaps.
-QString installedIconName();
+// The icon a panel finds by name: the name, and a folder of this program's
+// own in the layout of an icon theme, for panels that look names up in the
+// theme alone and would show a broken image for a program that was not
+// installed (run from its build folder).
+struct ThemeIcon {
+    QString name;
+    QString themePath;
+};
+
+// Writes the icon to <folder>/hicolor/scalable/apps/<name>.svg, with the
+// theme's index.theme, unless they are there already with the same contents. Without that folder (it could not
+// be written) the name stays only when the system's theme has the icon;
+// otherwise it is empty and panels take the item's pixmaps.
+ThemeIcon provideThemeIcon(const std::string& folder);
 
 } // namespace horalet::platform::qt

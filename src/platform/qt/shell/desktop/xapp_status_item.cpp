@@ -76,7 +76,7 @@ void XAppStatusItem::hide()
 
 QString xappIconName(const QString& themeIconName, const QString& iconFolder)
 {
-    if (!themeIconName.isEmpty() || iconFolder.isEmpty()) {
+    if (iconFolder.isEmpty()) {
         return themeIconName;
     }
     const QString file = QString::fromLatin1(build::kApplicationId) + QStringLiteral(".svg");
@@ -86,7 +86,7 @@ QString xappIconName(const QString& themeIconName, const QString& iconFolder)
             return folder.absoluteFilePath(candidate);
         }
     }
-    return {};
+    return themeIconName;
 }
 
 } // namespace horalet::platform::qt
