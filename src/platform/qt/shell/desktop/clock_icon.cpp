@@ -1,7 +1,8 @@
 #include "platform/qt/shell/desktop/clock_icon.h"
 
 #include <QPainter>
-#include <QtEndian>
+
+#include "platform/qt/shell/desktop/icon_pixmaps.h"
 
 namespace horalet::platform::qt {
 
@@ -26,20 +27,7 @@ QImage clockIcon(int size)
 
 StatusIconPixmapList clockIconPixmaps()
 {
-    StatusIconPixmapList pixmaps;
-    for (const int size : {16, 22, 32, 48}) {
-        const QImage image = clockIcon(size);
-        QByteArray bytes(static_cast<qsizetype>(image.sizeInBytes()), Qt::Uninitialized);
-        // ARGB32 words in network byte order, whatever this machine's order.
-        for (int y = 0; y < size; ++y) {
-            const auto* line = reinterpret_cast<const quint32*>(image.constScanLine(y));
-            for (int x = 0; x < size; ++x) {
-                qToBigEndian(line[x], bytes.data() + (y * size + x) * 4);
-            }
-        }
-        pixmaps.append(StatusIconPixmap{size, size, bytes});
-    }
-    return pixmaps;
+    return iconPixmaps(clockIcon);
 }
 
 } // namespace horalet::platform::qt

@@ -2,6 +2,7 @@
 
 #include "build_info.h"
 #include "platform/foundation/log.h"
+#include "platform/qt/shell/desktop/clock_face.h"
 #include "platform/qt/shell/desktop/clock_icon.h"
 #include "platform/qt/shell/desktop/theme_icon.h"
 
@@ -37,6 +38,11 @@ DesktopStatusItem::DesktopStatusItem(QDBusConnection bus, QString itemService, L
     bus_.registerService(itemService_);
     registration_ = std::make_unique<StatusNotifierRegistration>(
         bus_, itemService_, [this](bool present) { hostPresenceChanged(present); });
+    iconStyleWatch_ = std::make_unique<StatusIconStyleWatch>(bus_, [this](StatusIconStyle style) {
+        iconStyle_ = style;
+        showIcon();
+    });
+    iconStyle_ = iconStyleWatch_->style();
     // Register once launching has given the item its menu and first title.
     QTimer::singleShot(0, registration_.get(), [this] { registration_->start(); });
 }
@@ -85,6 +91,26 @@ void DesktopStatusItem::setTitle(const std::string& title)
     notifierItem_.setTitle(text, guide_.current());
     if (window_) {
         window_->setTitle(text);
+    }
+}
+
+void DesktopStatusItem::setGlance(const shell::StatusGlance& glance)
+{
+    glance_ = glance;
+    notifierItem_.setToolTipText(QString::fromStdString(glance.toolTip));
+    showIcon();
+}
+
+void DesktopStatusItem::showIcon()
+{
+    if (iconStyle_ == StatusIconStyle::clockFace && glance_) {
+        const std::pair time{glance_->hour, glance_->minute};
+        if (faceShown_ != time) {
+            faceShown_ = time;
+            notifierItem_.setIconOverride(clockFacePixmaps(time.first, time.second));
+        }
+    } else if (std::exchange(faceShown_, std::nullopt)) {
+        notifierItem_.setIconOverride(std::nullopt);
     }
 }
 
