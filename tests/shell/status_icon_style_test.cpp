@@ -31,6 +31,7 @@ TEST(StatusIconStyle, PanelsThatShowTheLabelKeepThePlainIconAndAllOthersGetTheFa
     const std::vector<HostCase> cases{
         {"gnome-shell", StatusIconStyle::plain},
         {"mate-panel", StatusIconStyle::plain},
+        {"notification-ar", StatusIconStyle::plain}, // MATE's notification area applet
         {"ayatana-indicator-application-service", StatusIconStyle::plain},
         {"ayatana-indicat", StatusIconStyle::plain}, // the command name, cut to 15 characters
         {"indicator-application-service", StatusIconStyle::plain},
@@ -38,6 +39,7 @@ TEST(StatusIconStyle, PanelsThatShowTheLabelKeepThePlainIconAndAllOthersGetTheFa
         {"kded5", StatusIconStyle::clockFace},
         {"kded6", StatusIconStyle::clockFace},
         {"xfce4-panel", StatusIconStyle::clockFace},
+        {"panel-6-systray", StatusIconStyle::clockFace}, // XFCE's systray plugin, in a wrapper process
         {"xapp-sn-watcher", StatusIconStyle::clockFace},
         {"waybar", StatusIconStyle::clockFace},
         {"swaybar", StatusIconStyle::clockFace},

@@ -17,12 +17,14 @@ namespace {
 constexpr qsizetype kCommandNameLength = 15;
 
 // The processes that own the watcher where the panel shows the item's
-// label: GNOME Shell with its AppIndicator extension, MATE's panel, and the
-// Ayatana (and older Canonical) indicator service behind the MATE and XFCE
+// label: GNOME Shell with its AppIndicator extension, MATE's panel and its
+// notification area applet (out of the panel's process), and the Ayatana
+// (and older Canonical) indicator service behind the MATE and XFCE
 // indicator applets.
 constexpr std::array kLabelHosts{
     "gnome-shell",
     "mate-panel",
+    "notification-area-applet",
     "ayatana-indicator-application-service",
     "indicator-application-service",
 };
