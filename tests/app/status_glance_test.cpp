@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/status_glance.h"
+#include "app/delegate/status_glance.h"
 #include "clock/settings_keys.h"
 #include "clock_fixture.h"
 

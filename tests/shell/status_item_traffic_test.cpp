@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>
 
-#include "app/app_delegate.h"
+#include "app/delegate/app_delegate.h"
 #include "bus_recorder.h"
 #include "clock/settings_keys.h"
 #include "fake_status_watcher.h"
