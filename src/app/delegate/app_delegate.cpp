@@ -38,6 +38,7 @@ std::shared_ptr<shell::MenuItem> makeItem(std::string_view title, shell::MenuIte
 AppDelegate::AppDelegate(Parts parts)
     : parts_(std::move(parts))
     , formatter_(ClockFormat::make(sources()))
+    , title_(sources())
     , glances_(sources())
     , headerItem_(makeItem("", nullptr, ""))
     , localItem_(makeItem("", nullptr, ""))
@@ -118,7 +119,7 @@ void AppDelegate::refreshTitle()
         return;
     }
     const platform::Instant now = parts_.clock.now();
-    button->setTitle(ClockFormat::text(sources(), now, formatter_));
+    button->setTitle(title_.at(now, formatter_));
     // The glance shows the time to the minute: made once a minute, not per tick.
     const auto minute = static_cast<long long>(std::floor(now.secondsSinceEpoch / kSecondsPerMinute));
     if (minute != glanceMinute_) {
@@ -132,6 +133,8 @@ void AppDelegate::startTimer()
     if (timer_) {
         timer_->invalidate();
     }
+    // Started at launch, or again because the clock jumped.
+    title_.forget();
     refreshTitle();
     const double now = parts_.clock.now().secondsSinceReferenceDate();
     const platform::Instant firstFire
@@ -162,6 +165,7 @@ void AppDelegate::rebuildForSettings()
     // The zone must be read afresh before the formatter asks for it.
     parts_.environment.resetSystemTimeZone();
     formatter_ = ClockFormat::make(sources());
+    title_.forget();
     glanceMinute_.reset();
     applyFont();
     refreshTitle();

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/delegate/clock_title.h"
 #include "app/delegate/status_glance.h"
 #include "clock/clock_format.h"
 #include "platform/foundation/clock.h"
@@ -79,6 +80,7 @@ private:
     Parts parts_;
     std::shared_ptr<platform::shell::StatusItem> statusItem_;
     platform::DateFormatter formatter_;
+    ClockTitle title_;
     StatusGlances glances_;
     // The minute since the epoch the item's glance was made for.
     std::optional<long long> glanceMinute_;

@@ -85,6 +85,10 @@ void DesktopStatusItem::openMenuAt(const QPoint& point)
 
 void DesktopStatusItem::setTitle(const std::string& title)
 {
+    // Most ticks bring the title it already shows.
+    if (title == title_ && !guide_.isStale()) {
+        return;
+    }
     title_ = title;
     const QString text = QString::fromStdString(title_);
     notifierItem_.setTitle(text, guide_.current());
