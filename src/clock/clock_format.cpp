@@ -118,6 +118,20 @@ std::string strippingDayPeriod(std::string_view pattern)
     return platform::trimmingWhitespaceSet(collapsingSpaces(droppingDayPeriodFields(pattern)));
 }
 
+bool changesWithinAMinute(std::string_view pattern)
+{
+    // Pattern letters are ASCII, and no byte of a multi-byte UTF-8 character is.
+    bool insideLiteral = false;
+    for (const char character : pattern) {
+        if (character == '\'') {
+            insideLiteral = !insideLiteral;
+        } else if (!insideLiteral && (character == 's' || character == 'S' || character == 'A')) {
+            return true;
+        }
+    }
+    return false;
+}
+
 platform::DateFormatter make(const Settings& settings, const platform::Locale& locale, const platform::TimeZone& zone)
 {
     platform::DateFormatter formatter;

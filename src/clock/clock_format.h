@@ -78,6 +78,11 @@ std::string skeleton(std::int64_t weekday, std::int64_t date, bool showYear, boo
 // folds runs of spaces and trims the whitespace set.
 std::string strippingDayPeriod(std::string_view pattern);
 
+// Whether a pattern has a field that changes within a minute: seconds,
+// fractions of a second or milliseconds in the day (s, S, A) outside quoted
+// literal text.
+bool changesWithinAMinute(std::string_view pattern);
+
 } // namespace ClockFormat
 
 } // namespace horalet

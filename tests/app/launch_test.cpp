@@ -28,7 +28,7 @@ TEST_F(LaunchTest, LaunchStepsRunInOrderAndTheTitleIsSetWithinTheLaunch)
 {
     launch();
 
-    const ShellLog expected{"statusItem", "font", "menu", "title", "timer"};
+    const ShellLog expected{"statusItem", "font", "menu", "title", "glance", "timer"};
     EXPECT_EQ(shell.log, expected);
     EXPECT_EQ(shell.button().titles().front().at, at(12, 0, 0.3));
     EXPECT_EQ(updaterFactory.updater.starts(), 1);

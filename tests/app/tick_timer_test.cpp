@@ -94,6 +94,63 @@ TEST_F(TickTimerTest, WithSecondsHiddenTheTitleIsStillSetEverySecond)
             "11月19日周三 12:00", "11月19日周三 12:00", "11月19日周三 12:01", "11月19日周三 12:01"}));
 }
 
+struct MinuteTurnCase {
+    const char* name;
+    const char* zone;
+    const char* customFormat; // none: the assembled pattern, seconds hidden
+    platform::Instant start;
+    std::vector<std::string> titles;
+};
+
+// 1880-01-01T00:00:00.3Z: New York kept local mean time then, 4:56:02
+// behind, so its minutes turned at 2 s past UTC's.
+constexpr double kLocalMeanTimeEra = -2'840'140'799.7;
+
+TEST_F(TickTimerTest, TitlesTurnWithTheShownMinuteWhateverTheZoneAndPattern)
+{
+    const std::vector<MinuteTurnCase> cases{
+        {"half an hour off UTC", "Asia/Kolkata", nullptr, at(12, 0, 58.3),
+            {"11月19日周三 17:30", "11月19日周三 17:30", "11月19日周三 17:31", "11月19日周三 17:31"}},
+        {"minutes turning 2 s after UTC's", "America/New_York", nullptr,
+            platform::Instant::fromSecondsSinceEpoch(kLocalMeanTimeEra),
+            {"12月31日周三 19:03", "12月31日周三 19:03", "12月31日周三 19:04", "12月31日周三 19:04"}},
+        {"a custom pattern with seconds", "UTC", "HH:mm:ss", at(12, 0, 58.3),
+            {"12:00:58", "12:00:59", "12:01:00", "12:01:01"}},
+        {"a custom pattern without", "UTC", "HH:mm 'ss'", at(12, 0, 58.3),
+            {"12:00 ss", "12:00 ss", "12:01 ss", "12:01 ss"}},
+    };
+    for (const MinuteTurnCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeShell caseShell{platform.clock};
+        platform.store.setBool(K::seconds, false);
+        platform.store.setString(K::tz, c.zone);
+        platform.store.setBool(K::useCustom, c.customFormat != nullptr);
+        platform.store.setString(K::custom, c.customFormat != nullptr ? c.customFormat : "");
+        platform.mainQueue.drain();
+        platform.clock.set(c.start);
+        app::AppDelegate clock{{platform.store, platform.environment, platform.clock, platform.mainQueue,
+            caseShell.services(), updates, nullptr}};
+        clock.applicationDidFinishLaunching();
+        caseShell.runLoop.advanceTo(c.start.advanced(3.0));
+
+        std::vector<std::string> titles;
+        for (const TitleSet& title : caseShell.button().titles()) {
+            titles.push_back(title.text);
+        }
+        EXPECT_EQ(titles, c.titles);
+    }
+}
+
+TEST_F(TickTimerTest, AClockSetBackWithinTheMinuteShowsTheEarlierMinuteAtOnce)
+{
+    platform.store.setBool(K::seconds, false);
+    platform.clock.set(at(12, 1, 0.3));
+    launch();
+    platform.clock.set(at(12, 0, 59.5));
+    shell.systemEvents.clockChanged.notify();
+    EXPECT_EQ(shell.button().title(), "11月19日周三 12:00");
+}
+
 struct RealignCase {
     const char* name;
     platform::Signal<> shell::SystemEvents::*event;

@@ -87,6 +87,30 @@ INSTANTIATE_TEST_SUITE_P(Patterns, Stripping,
         // A letter with a combining mark is one character, not the field "a".
         StripCase{"a\u0301 h", "a\u0301 h"}, StripCase{"", ""}));
 
+struct MinuteCase {
+    const char* pattern;
+    bool changes;
+};
+
+TEST(ChangesWithinAMinute, SecondsAndFinerFieldsCountOutsideQuotesOnly)
+{
+    const std::vector<MinuteCase> cases{
+        {"HH:mm", false},
+        {"M月d日EEE HH:mm", false},
+        {"EEE M月d日 HH:mm:ss", true},
+        {"h:mm:ss.SSS a", true},
+        {"A", true},
+        {"'s' HH:mm", false},
+        {"'it''s' HH:mm", false},
+        {"HH:mm ''ss", true},
+        {"EEEE d MMMM y, HH 'seconds'", false},
+        {"", false},
+    };
+    for (const MinuteCase& c : cases) {
+        EXPECT_EQ(ClockFormat::changesWithinAMinute(c.pattern), c.changes) << c.pattern;
+    }
+}
+
 struct MakeCase {
     SkeletonCase fields;
     bool showAMPM;

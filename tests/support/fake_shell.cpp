@@ -20,6 +20,12 @@ void FakeStatusBarButton::setTitle(const std::string& title)
     log_.emplace_back("title");
 }
 
+void FakeStatusBarButton::setGlance(const shell::StatusGlance& glance)
+{
+    glances_.push_back(GlanceSet{clock_.now(), glance});
+    log_.emplace_back("glance");
+}
+
 void FakeStatusBarButton::setFont(const shell::Font& font)
 {
     font_ = font;

@@ -20,7 +20,7 @@
 namespace horalet::testing {
 
 // What the shell was asked to do, in order, one word per call:
-// "statusItem", "font", "menu", "title", "timer", "window", "alert".
+// "statusItem", "font", "menu", "title", "glance", "timer", "window", "alert".
 using ShellLog = std::vector<std::string>;
 
 // One title shown, with the instant of the virtual clock when it was set.
@@ -29,17 +29,25 @@ struct TitleSet {
     std::string text;
 };
 
-// A status item's button that records every title and font it is given.
+// One glance given, with the instant of the virtual clock when it was set.
+struct GlanceSet {
+    platform::Instant at;
+    platform::shell::StatusGlance glance;
+};
+
+// A status item's button that records every title, glance and font it is given.
 class FakeStatusBarButton final : public platform::shell::StatusBarButton {
 public:
     FakeStatusBarButton(const FakeClock& clock, ShellLog& log);
 
     const std::string& title() const override { return title_; }
     void setTitle(const std::string& title) override;
+    void setGlance(const platform::shell::StatusGlance& glance) override;
     std::optional<platform::shell::Font> font() const override { return font_; }
     void setFont(const platform::shell::Font& font) override;
 
     const std::vector<TitleSet>& titles() const { return titles_; }
+    const std::vector<GlanceSet>& glances() const { return glances_; }
     const std::vector<platform::shell::Font>& fonts() const { return fonts_; }
 
 private:
@@ -48,6 +56,7 @@ private:
     std::string title_;
     std::optional<platform::shell::Font> font_;
     std::vector<TitleSet> titles_;
+    std::vector<GlanceSet> glances_;
     std::vector<platform::shell::Font> fonts_;
 };
 

@@ -26,6 +26,7 @@ constexpr std::string_view kSettingsWindowTitle = "Horalet 设置";
 // new second.
 constexpr double kTickDelayAfterSecond = 0.005;
 constexpr double kTickInterval = 1.0;
+constexpr double kSecondsPerMinute = 60.0;
 
 std::shared_ptr<shell::MenuItem> makeItem(std::string_view title, shell::MenuItem::Action action, std::string_view key)
 {
@@ -37,6 +38,8 @@ std::shared_ptr<shell::MenuItem> makeItem(std::string_view title, shell::MenuIte
 AppDelegate::AppDelegate(Parts parts)
     : parts_(std::move(parts))
     , formatter_(ClockFormat::make(sources()))
+    , title_(sources())
+    , glances_(sources())
     , headerItem_(makeItem("", nullptr, ""))
     , localItem_(makeItem("", nullptr, ""))
     , readyUpdateItem_(makeItem("", nullptr, ""))
@@ -115,7 +118,14 @@ void AppDelegate::refreshTitle()
     if (button == nullptr) {
         return;
     }
-    button->setTitle(ClockFormat::text(sources(), parts_.clock.now(), formatter_));
+    const platform::Instant now = parts_.clock.now();
+    button->setTitle(title_.at(now, formatter_));
+    // The glance shows the time to the minute: made once a minute, not per tick.
+    const auto minute = static_cast<long long>(std::floor(now.secondsSinceEpoch / kSecondsPerMinute));
+    if (minute != glanceMinute_) {
+        glanceMinute_ = minute;
+        button->setGlance(glances_.at(now));
+    }
 }
 
 void AppDelegate::startTimer()
@@ -123,6 +133,8 @@ void AppDelegate::startTimer()
     if (timer_) {
         timer_->invalidate();
     }
+    // Started at launch, or again because the clock jumped.
+    title_.forget();
     refreshTitle();
     const double now = parts_.clock.now().secondsSinceReferenceDate();
     const platform::Instant firstFire
@@ -153,6 +165,8 @@ void AppDelegate::rebuildForSettings()
     // The zone must be read afresh before the formatter asks for it.
     parts_.environment.resetSystemTimeZone();
     formatter_ = ClockFormat::make(sources());
+    title_.forget();
+    glanceMinute_.reset();
     applyFont();
     refreshTitle();
 }

@@ -2,8 +2,11 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
+#include "app/delegate/clock_title.h"
+#include "app/delegate/status_glance.h"
 #include "clock/clock_format.h"
 #include "platform/foundation/clock.h"
 #include "platform/foundation/date_formatter.h"
@@ -77,6 +80,10 @@ private:
     Parts parts_;
     std::shared_ptr<platform::shell::StatusItem> statusItem_;
     platform::DateFormatter formatter_;
+    ClockTitle title_;
+    StatusGlances glances_;
+    // The minute since the epoch the item's glance was made for.
+    std::optional<long long> glanceMinute_;
     std::shared_ptr<platform::shell::Timer> timer_;
     std::unique_ptr<platform::shell::Window> settingsWindow_;
     std::shared_ptr<platform::shell::MenuItem> headerItem_;

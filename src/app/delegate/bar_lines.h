@@ -1,10 +1,9 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
+#include "app/delegate/menu_dates.h"
 #include "clock/clock_format.h"
-#include "platform/foundation/date_formatter.h"
 #include "platform/foundation/instant.h"
 #include "platform/shell/bar_line.h"
 
@@ -18,6 +17,7 @@ class BarLines {
 public:
     explicit BarLines(ClockSources sources)
         : sources_(sources)
+        , fullDates_(sources, platform::DateFormatter::Style::medium)
     {
     }
 
@@ -25,11 +25,9 @@ public:
 
 private:
     std::string withoutLabel(const std::string& title) const;
-    std::string fullDate(platform::Instant instant, const platform::TimeZone& zone);
 
     ClockSources sources_;
-    // One per zone shown: the clock's and the system's.
-    std::vector<platform::DateFormatter> formatters_;
+    KeptFullDates fullDates_;
 };
 
 } // namespace horalet::app

@@ -1,5 +1,6 @@
 #include "app/delegate/menu_dates.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "clock/clock_format.h"
@@ -13,6 +14,7 @@ namespace {
 constexpr std::string_view kZoneLabelOpen = "（";
 constexpr std::string_view kZoneLabelClose = "）";
 constexpr std::string_view kLocalTimePrefix = "本机：";
+constexpr std::size_t kZonesShown = 2;
 
 } // namespace
 
@@ -29,6 +31,30 @@ MenuDates menuDates(const ClockSources& sources, platform::Instant now, const Fu
     dates.showsLocalTime = !raw.empty();
     dates.localTime = std::string(kLocalTimePrefix) + fullDate(now, sources.environment.systemTimeZone());
     return dates;
+}
+
+std::string menuDatesText(const MenuDates& dates)
+{
+    return dates.showsLocalTime ? dates.header + "\n" + dates.localTime : dates.header;
+}
+
+std::string KeptFullDates::operator()(platform::Instant instant, const platform::TimeZone& zone)
+{
+    const platform::Locale locale = ClockFormat::locale(sources_);
+    const auto kept
+        = std::find_if(formatters_.begin(), formatters_.end(), [&](const platform::DateFormatter& formatter) {
+              return formatter.timeZone() == zone && formatter.locale().identifier() == locale.identifier();
+          });
+    if (kept != formatters_.end()) {
+        return kept->stringFromDate(instant);
+    }
+    if (formatters_.size() == kZonesShown) {
+        formatters_.erase(formatters_.begin());
+    }
+    platform::DateFormatter formatter = ClockFormat::fullDateFormatter(zone, locale);
+    formatter.setTimeStyle(timeStyle_);
+    formatters_.push_back(std::move(formatter));
+    return formatters_.back().stringFromDate(instant);
 }
 
 } // namespace horalet::app

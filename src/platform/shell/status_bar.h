@@ -9,12 +9,24 @@
 
 namespace horalet::platform::shell {
 
+// What a status item shows besides its title, for panels that show only an
+// icon: the clock's time of day on a clock face, and a tooltip that goes
+// under the title. It changes once a minute at most.
+struct StatusGlance {
+    int hour = 0;
+    int minute = 0;
+    std::string toolTip;
+
+    friend bool operator==(const StatusGlance&, const StatusGlance&) = default;
+};
+
 // The button of a status item: a text title in an optional font.
 class StatusBarButton {
 public:
     virtual ~StatusBarButton() = default;
     virtual const std::string& title() const = 0;
     virtual void setTitle(const std::string& title) = 0;
+    virtual void setGlance(const StatusGlance& glance) = 0;
     virtual std::optional<Font> font() const = 0;
     virtual void setFont(const Font& font) = 0;
 };

@@ -31,6 +31,8 @@ public:
 
     const std::string& title() const override { return title_; }
     void setTitle(const std::string& title) override;
+    // The line is text already, with its own tooltip where the protocol has one.
+    void setGlance(const shell::StatusGlance&) override { }
     std::optional<shell::Font> font() const override { return font_; }
     void setFont(const shell::Font& font) override { font_ = font; }
 

@@ -3,7 +3,8 @@
 #include <QFile>
 #include <QPainter>
 #include <QSvgRenderer>
-#include <QtEndian>
+
+#include "platform/qt/shell/desktop/icon_pixmaps.h"
 
 namespace horalet::platform::qt {
 
@@ -26,27 +27,9 @@ QImage clockIcon(int size)
     return image;
 }
 
-StatusIconPixmap statusIconPixmap(const QImage& image)
-{
-    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
-    const int width = argb.width();
-    QByteArray bytes(static_cast<qsizetype>(width) * argb.height() * 4, Qt::Uninitialized);
-    for (int y = 0; y < argb.height(); ++y) {
-        const auto* line = reinterpret_cast<const quint32*>(argb.constScanLine(y));
-        for (int x = 0; x < width; ++x) {
-            qToBigEndian(line[x], bytes.data() + (static_cast<qsizetype>(y) * width + x) * 4);
-        }
-    }
-    return StatusIconPixmap{width, argb.height(), bytes};
-}
-
 StatusIconPixmapList clockIconPixmaps()
 {
-    StatusIconPixmapList pixmaps;
-    for (const int size : {16, 22, 32, 48}) {
-        pixmaps.append(statusIconPixmap(clockIcon(size)));
-    }
-    return pixmaps;
+    return iconPixmaps(clockIcon);
 }
 
 } // namespace horalet::platform::qt

@@ -16,9 +16,6 @@ QByteArray clockIconSvg();
 // The icon rendered at `size` × `size` pixels.
 QImage clockIcon(int size);
 
-// An image as a panel takes it: ARGB32 words in network byte order.
-StatusIconPixmap statusIconPixmap(const QImage& image);
-
 // The icon at the sizes panels ask for.
 StatusIconPixmapList clockIconPixmaps();
 

@@ -2,6 +2,7 @@
 
 #include "build_info.h"
 #include "platform/foundation/log.h"
+#include "platform/qt/shell/desktop/clock_face.h"
 #include "platform/qt/shell/desktop/clock_icon.h"
 #include "platform/qt/shell/desktop/pointer_buttons.h"
 
@@ -47,6 +48,11 @@ DesktopStatusItem::DesktopStatusItem(QDBusConnection bus, QString itemService, L
         return;
     }
     putNotifierItemOnBus();
+    iconStyleWatch_ = std::make_unique<StatusIconStyleWatch>(bus_, [this](StatusIconStyle style) {
+        iconStyle_ = style;
+        showIcon();
+    });
+    iconStyle_ = iconStyleWatch_->style();
     xapp_ = std::make_unique<XAppStatusItem>(
         bus_, xappIconName(notifierItem_.iconName(), notifierItem_.iconThemePath()),
         [this](const QPoint& point) { openMenuAt(point); }, [this](bool shown) { xappShown(shown); });
@@ -104,6 +110,10 @@ void DesktopStatusItem::openMenuAt(const QPoint& point)
 
 void DesktopStatusItem::setTitle(const std::string& title)
 {
+    // Most ticks bring the title it already shows.
+    if (title == title_ && !guide_.isStale()) {
+        return;
+    }
     title_ = title;
     const QString text = QString::fromStdString(title_);
     notifierItem_.setTitle(text, guide_.current());
@@ -113,6 +123,26 @@ void DesktopStatusItem::setTitle(const std::string& title)
     if (xapp_) {
         xapp_->setLabel(
             text, [this] { return details_ ? QString::fromStdString(details_(title_, true).tooltip) : QString(); });
+    }
+}
+
+void DesktopStatusItem::setGlance(const shell::StatusGlance& glance)
+{
+    glance_ = glance;
+    notifierItem_.setToolTipText(QString::fromStdString(glance.toolTip));
+    showIcon();
+}
+
+void DesktopStatusItem::showIcon()
+{
+    if (iconStyle_ == StatusIconStyle::clockFace && glance_) {
+        const std::pair time{glance_->hour, glance_->minute};
+        if (faceShown_ != time) {
+            faceShown_ = time;
+            notifierItem_.setIconOverride(clockFacePixmaps(time.first, time.second));
+        }
+    } else if (std::exchange(faceShown_, std::nullopt)) {
+        notifierItem_.setIconOverride(std::nullopt);
     }
 }
 

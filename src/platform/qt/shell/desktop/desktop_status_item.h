@@ -11,6 +11,7 @@
 #include "platform/qt/shell/desktop/dbus_menu_exporter.h"
 #include "platform/qt/shell/desktop/label_guide.h"
 #include "platform/qt/shell/desktop/qt_menu.h"
+#include "platform/qt/shell/desktop/status_icon_style.h"
 #include "platform/qt/shell/desktop/status_notifier_item.h"
 #include "platform/qt/shell/desktop/status_notifier_registration.h"
 #include "platform/qt/shell/desktop/status_window.h"
@@ -38,6 +39,9 @@ public:
 
     const std::string& title() const override { return title_; }
     void setTitle(const std::string& title) override;
+    // The tooltip's text, and the time on the clock face where the panel
+    // shows only the icon.
+    void setGlance(const shell::StatusGlance& glance) override;
     std::optional<shell::Font> font() const override { return font_; }
     void setFont(const shell::Font& font) override;
 
@@ -56,10 +60,13 @@ public:
     bool showsWindow() const { return window_ && window_->isVisible(); }
     // Whether the session bus has told of a panel host since the item began.
     bool hadHost() const { return hadHost_; }
+    // The icon the item shows for the panel that hosts it.
+    StatusIconStyle iconStyle() const { return iconStyle_; }
 
 private:
     void hostPresenceChanged(bool present);
     void showWindow(const char* reason);
+    void showIcon();
     void xappShown(bool shown);
     void putNotifierItemOnBus();
 
@@ -74,6 +81,11 @@ private:
     std::unique_ptr<QtMenu> qtMenu_;
     std::unique_ptr<StatusWindow> window_;
     std::unique_ptr<StatusNotifierRegistration> registration_;
+    std::unique_ptr<StatusIconStyleWatch> iconStyleWatch_;
+    StatusIconStyle iconStyle_ = StatusIconStyle::clockFace;
+    std::optional<shell::StatusGlance> glance_;
+    // The hour and minute the face shows, while it shows one.
+    std::optional<std::pair<int, int>> faceShown_;
     QTimer hostGone_;
     bool hadHost_ = false;
     shell::BarLineDetails details_;

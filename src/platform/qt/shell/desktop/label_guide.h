@@ -19,6 +19,8 @@ public:
 
     void setSource(Samples samples, Signal<>& settingsChanged, Signal<>& zoneChanged);
     QString current();
+    // Whether the settings or the zone changed since it was last worked out.
+    bool isStale() const { return stale_; }
 
 private:
     Samples samples_;

@@ -1,5 +1,7 @@
 #include "platform/qt/shell/desktop/status_notifier_item.h"
 
+#include <utility>
+
 #include <QCursor>
 #include <QGuiApplication>
 
@@ -26,7 +28,36 @@ void StatusNotifierItem::setTitle(const QString& title, const QString& labelGuid
     // Some panels take the text from the signal alone, so it carries it.
     Q_EMIT XAyatanaNewLabel(title_, labelGuide_);
     Q_EMIT NewTitle();
-    Q_EMIT NewToolTip();
+    announceToolTip();
+}
+
+void StatusNotifierItem::setToolTipText(const QString& text)
+{
+    if (text == toolTipText_) {
+        return;
+    }
+    toolTipText_ = text;
+    announceToolTip();
+}
+
+void StatusNotifierItem::setIconOverride(std::optional<StatusIconPixmapList> pixmaps)
+{
+    iconOverride_ = std::move(pixmaps);
+    Q_EMIT NewIcon();
+}
+
+void StatusNotifierItem::announceToolTip()
+{
+    if (std::exchange(toolTipAnnounced_, true)) {
+        return;
+    }
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            toolTipAnnounced_ = false;
+            Q_EMIT NewToolTip();
+        },
+        Qt::QueuedConnection);
 }
 
 void StatusNotifierItem::Activate(int x, int y)

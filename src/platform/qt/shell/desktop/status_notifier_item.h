@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
 #include <QDBusObjectPath>
 #include <QObject>
@@ -54,18 +55,24 @@ public:
     // Announces a new title (also the tooltip and the label) or label
     // guide to the panel.
     void setTitle(const QString& title, const QString& labelGuide);
+    // The tooltip's text under the title; announced when it changed.
+    void setToolTipText(const QString& text);
+    // Shows these pixmaps in place of the item's own icon, with no icon name
+    // (hosts that find a themed icon by its name prefer it to the pixmaps);
+    // none brings the item's own icon back. Announced at once.
+    void setIconOverride(std::optional<StatusIconPixmapList> pixmaps);
 
     QString category() const { return QStringLiteral("ApplicationStatus"); }
     QString id() const { return id_; }
     QString title() const { return title_; }
     QString status() const { return QStringLiteral("Active"); }
     int windowId() const { return 0; }
-    QString iconName() const { return themeIcon_.name; }
+    QString iconName() const { return iconOverride_ ? QString() : themeIcon_.name; }
     QString iconThemePath() const { return themeIcon_.themePath; }
-    StatusIconPixmapList iconPixmap() const { return icon_; }
+    StatusIconPixmapList iconPixmap() const { return iconOverride_ ? *iconOverride_ : icon_; }
     QString emptyText() const { return {}; }
     StatusIconPixmapList noPixmaps() const { return {}; }
-    StatusToolTip toolTip() const { return StatusToolTip{QString(), {}, title_, QString()}; }
+    StatusToolTip toolTip() const { return StatusToolTip{QString(), {}, title_, toolTipText_}; }
     bool itemIsMenu() const { return true; }
     QDBusObjectPath menu() const { return menu_; }
     QString labelGuide() const { return labelGuide_; }
@@ -95,6 +102,9 @@ Q_SIGNALS:
     void XAyatanaNewLabel(const QString& label, const QString& guide);
 
 private:
+    // A title and its tooltip text often change together: one announcement.
+    void announceToolTip();
+
     QString id_;
     ThemeIcon themeIcon_;
     StatusIconPixmapList icon_;
@@ -102,6 +112,9 @@ private:
     StatusItemClicks clicks_;
     QString title_;
     QString labelGuide_;
+    QString toolTipText_;
+    std::optional<StatusIconPixmapList> iconOverride_;
+    bool toolTipAnnounced_ = false;
 };
 
 } // namespace horalet::platform::qt
