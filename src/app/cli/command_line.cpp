@@ -10,7 +10,7 @@ namespace horalet::cli {
 
 namespace {
 
-constexpr char kUsage[] = R"(Usage: horalet [--headless]
+constexpr char kUsage[] = R"(Usage: horalet [--headless | --window]
        horalet bar [--protocol plain|waybar|i3bar]
        horalet settings
        horalet --once [--at TIME]
@@ -22,7 +22,8 @@ constexpr char kUsage[] = R"(Usage: horalet [--headless]
 
 Without arguments Horalet puts its clock in the desktop panel; with
 --headless, or where there is no display, it writes the clock text to
-standard output once a second.
+standard output once a second. With --window it shows the clock in a small
+window of its own, on every desktop, instead of in the panel.
 
   bar          the clock line for a status bar, in its protocol: plain
                (the terminal line), waybar (JSON for a custom module with

@@ -15,10 +15,12 @@ constexpr std::chrono::seconds kHostGoneGrace{3};
 
 } // namespace
 
-DesktopStatusItem::DesktopStatusItem(QDBusConnection bus, QString itemService, LabelGuide& guide)
-    : bus_(std::move(bus))
+DesktopStatusItem::DesktopStatusItem(
+    QDBusConnection bus, QString itemService, LabelGuide& guide, StatusWindowOptions window)
+    : bus_(window.chosen ? QDBusConnection(QString()) : std::move(bus))
     , itemService_(std::move(itemService))
     , guide_(guide)
+    , windowOptions_(window)
     , notifierItem_(QString::fromLatin1(build::kApplicationId), installedIconName(), clockIconPixmaps(),
           QDBusObjectPath(DBusMenuExporter::objectPath()))
 {
@@ -29,7 +31,7 @@ DesktopStatusItem::DesktopStatusItem(QDBusConnection bus, QString itemService, L
         showWindow("状态栏托盘已退出");
     });
     if (!bus_.isConnected()) {
-        showWindow("没有会话总线");
+        showWindow(window.chosen ? nullptr : "没有会话总线");
         return;
     }
     bus_.registerObject(StatusNotifierItem::objectPath(), &notifierItem_,
@@ -114,7 +116,7 @@ void DesktopStatusItem::hostPresenceChanged(bool present)
 void DesktopStatusItem::showWindow(const char* reason)
 {
     if (!window_) {
-        window_ = std::make_unique<StatusWindow>();
+        window_ = std::make_unique<StatusWindow>(windowOptions_.place);
         if (font_) {
             window_->setTitleFont(*font_);
         }
@@ -123,7 +125,9 @@ void DesktopStatusItem::showWindow(const char* reason)
             window_->setMenu(&qtMenu_->widget());
         }
     }
-    log::warning(std::string(reason) + "，时钟改在一个小窗口里显示");
+    if (reason != nullptr) {
+        log::warning(std::string(reason) + "，时钟改在一个小窗口里显示");
+    }
     window_->show();
 }
 

@@ -6,9 +6,11 @@
 #include <QDBusConnection>
 
 #include "platform/qt/shell/desktop/desktop_status_item.h"
+#include "platform/qt/shell/desktop/gnome_host_hint.h"
 #include "platform/qt/shell/desktop/label_guide.h"
 #include "platform/qt/shell/desktop/qt_desktop_services.h"
 #include "platform/qt/shell/desktop/single_instance.h"
+#include "platform/qt/shell/desktop/status_window_place.h"
 #include "platform/qt/shell/desktop_shell.h"
 
 namespace horalet::platform::qt {
@@ -16,20 +18,21 @@ namespace horalet::platform::qt {
 // Status items for the desktop's panel, on the given session bus.
 class DesktopStatusBar final : public shell::StatusBar {
 public:
-    DesktopStatusBar(QDBusConnection bus, LabelGuide& guide);
+    DesktopStatusBar(QDBusConnection bus, LabelGuide& guide, StatusWindowOptions window);
 
     std::shared_ptr<shell::StatusItem> statusItemWithLength(double length) override;
 
 private:
     QDBusConnection bus_;
     LabelGuide& guide_;
+    StatusWindowOptions window_;
     int made_ = 0;
 };
 
 // The desktop shell on an existing QApplication.
 class QtDesktopShell final : public DesktopShell {
 public:
-    explicit QtDesktopShell(const QDBusConnection& sessionBus);
+    QtDesktopShell(const QDBusConnection& sessionBus, const DesktopOptions& options);
 
     shell::StatusBar& statusBar() override { return statusBar_; }
     shell::Fonts& fonts() override { return fonts_; }
@@ -44,11 +47,13 @@ public:
 private:
     QDBusConnection sessionBus_;
     std::unique_ptr<SingleInstance> singleInstance_;
+    StatusWindowPlace windowPlace_;
     LabelGuide guide_;
     DesktopStatusBar statusBar_;
     QtFonts fonts_;
     std::unique_ptr<shell::Windows> windows_;
     QtAlerts alerts_;
+    std::unique_ptr<GnomeHostHint> gnomeHint_;
 };
 
 } // namespace horalet::platform::qt
