@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <string_view>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -62,12 +63,14 @@ bool hasPlugin(const std::string& platform)
     return false;
 }
 
+// The question's connection stays open while the process lives: an X
+// server whose last client leaves resets, and refuses the next client (Qt's,
+// a moment later) while it does.
 bool x11Answers()
 {
-    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-    const bool answers = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
-    return answers;
+    static const std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> kept(
+        xcb_connect(nullptr, nullptr), &xcb_disconnect);
+    return xcb_connection_has_error(kept.get()) == 0;
 }
 
 // The compositor's socket: WAYLAND_DISPLAY as a path, or a name in the

@@ -89,21 +89,33 @@ void StatusWindow::mousePressEvent(QMouseEvent* event)
 
 void StatusWindow::mouseMoveEvent(QMouseEvent* event)
 {
-    if (!pressedAt_ || !(event->buttons() & Qt::LeftButton)) {
+    const QPoint pointer = event->globalPosition().toPoint();
+    if (heldAt_) {
+        move(pointer - *heldAt_);
         return;
     }
-    if ((event->globalPosition().toPoint() - *pressedAt_).manhattanLength() < QApplication::startDragDistance()) {
+    if (!pressedAt_ || !(event->buttons() & Qt::LeftButton)
+        || (pointer - *pressedAt_).manhattanLength() < QApplication::startDragDistance()) {
         return;
     }
+    const QPoint grabbed = *pressedAt_ - pos();
     pressedAt_.reset();
     dragging_ = true;
-    // The window manager (or the compositor) moves the window from here on.
-    windowHandle()->startSystemMove();
+    // The window manager (or the compositor) moves the window from here on;
+    // where it cannot, the window follows the pointer itself.
+    if (!windowHandle()->startSystemMove()) {
+        heldAt_ = grabbed;
+        move(pointer - grabbed);
+    }
 }
 
 void StatusWindow::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && pressedAt_) {
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    heldAt_.reset();
+    if (pressedAt_) {
         pressedAt_.reset();
         popUpMenu();
     }

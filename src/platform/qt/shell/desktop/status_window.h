@@ -55,6 +55,8 @@ private:
     // A left press opens the menu on release unless the pointer moved far
     // enough to make it a drag.
     std::optional<QPoint> pressedAt_;
+    // Where the pointer holds the window, while it moves the window itself.
+    std::optional<QPoint> heldAt_;
     bool dragging_ = false;
     // The window manager moves the window in steps while the user drags it;
     // the place is kept once it has been still for a moment.

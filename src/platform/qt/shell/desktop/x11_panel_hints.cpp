@@ -30,11 +30,12 @@ constexpr std::uint32_t kAllDesktops = 0xFFFFFFFF;
 
 bool askToBehaveLikePanel(QWindow& window)
 {
+    // The offscreen platform answers as X11 too, without a connection.
     const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr) {
+    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
+    if (connection == nullptr || QGuiApplication::platformName() != QLatin1String("xcb")) {
         return false;
     }
-    xcb_connection_t* connection = x11->connection();
     const auto id = static_cast<xcb_window_t>(window.winId());
     // Before mapping, a window states its wishes in its own properties; Qt
     // adds its own states to these when it maps the window.
