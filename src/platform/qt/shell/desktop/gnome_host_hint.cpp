@@ -69,14 +69,14 @@ GnomeHostHint::GnomeHostHint(QDBusConnection bus, PreferencesStore& store, Setti
 
 QString GnomeHostHint::summary()
 {
-    return QStringLiteral("Horalet：顶栏里还放不下时钟");
+    return QStringLiteral("Horalet：顶栏里还没有时钟");
 }
 
 QString GnomeHostHint::body()
 {
     return QStringLiteral("GNOME 要有 AppIndicator 扩展才能在顶栏显示时钟：请安装 gnome-shell-extension-appindicator，"
                           "然后在“扩展”（Extensions）应用里启用它，或注销后重新登录。"
-                          "在此之前，时钟显示在屏幕右上角的小窗口里。");
+                          "在此之前，时钟显示在一个小窗口里。");
 }
 
 void GnomeHostHint::tell()

@@ -154,12 +154,13 @@ void StatusWindow::fit()
         // A place on a screen that is gone no longer counts.
         topRight_ = remembered && QGuiApplication::screenAt(*remembered) != nullptr ? *remembered : defaultTopRight();
     }
+    // A fixed size also tells tiling compositors to float the window
+    // rather than give it a whole tile.
     const QSize size = sizeHint();
-    if (dragging_) {
-        resize(size);
-        return;
+    setFixedSize(size);
+    if (!dragging_) {
+        move(topRight_.x() - size.width() + 1, topRight_.y());
     }
-    setGeometry(QRect(QPoint(topRight_.x() - size.width() + 1, topRight_.y()), size));
 }
 
 } // namespace horalet::platform::qt
