@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <QDBusArgument>
+#include <QDBusConnectionInterface>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
 
@@ -59,9 +60,9 @@ protected:
             platform.store.didChange, zoneChanged);
     }
 
-    std::shared_ptr<platform::qt::DesktopStatusItem> makeItem()
+    std::shared_ptr<platform::qt::DesktopStatusItem> makeItem(platform::qt::StatusWindowOptions window = {})
     {
-        auto item = std::make_shared<platform::qt::DesktopStatusItem>(itemBus, service, guide);
+        auto item = std::make_shared<platform::qt::DesktopStatusItem>(itemBus, service, guide, window);
         auto menu = std::make_shared<platform::shell::Menu>();
         menu->setDelegate(&owner);
         owner.header->setEnabled(false);
@@ -130,6 +131,17 @@ TEST_F(StatusItemTest, WithoutAHostAWindowShowsTheTitleAndGivesWayWhenAWatcherSt
     watcher.start();
     ASSERT_TRUE(spinUntil([&] { return watcher.registrations.size() == 1; }));
     EXPECT_TRUE(spinUntil([&] { return !item->showsWindow(); }));
+}
+
+TEST_F(StatusItemTest, AWindowTheUserChoseShowsBesideAHostAndTheItemKeepsOffTheBus)
+{
+    watcher.setHostRegistered(true, false);
+    watcher.start();
+    const auto item = makeItem({nullptr, true});
+    EXPECT_TRUE(item->showsWindow());
+    EXPECT_EQ(item->statusWindow()->title(), QStringLiteral("23:47:05"));
+    // An item on the bus takes its name as it is made.
+    EXPECT_FALSE(panelBus.interface()->isServiceRegistered(service).value()) << "never two clocks at once";
 }
 
 TEST_F(StatusItemTest, AWindowThatWaitsForAHostGivesWayWhenTheHostArrives)
