@@ -91,16 +91,20 @@ TEST_F(StatusWindowPlacing, ADragMovesItAndIsRememberedAClickOpensTheMenu)
     window->setMenu(&menu);
     const QPoint start = window->geometry().topRight();
     const QPoint grab = window->mapToGlobal(QPoint(5, 5));
-    const QPoint delta(-200, 150);
+    const QPoint pause(-100, 50);
+    const QPoint end(-200, 150);
 
     send(*window, QEvent::MouseButtonPress, grab, Qt::LeftButton);
     send(*window, QEvent::MouseMove, grab + QPoint(-20, 10), Qt::LeftButton);
-    send(*window, QEvent::MouseMove, grab + delta, Qt::LeftButton);
-    send(*window, QEvent::MouseButtonRelease, grab + delta, Qt::NoButton);
-    EXPECT_EQ(window->geometry().topRight(), start + delta);
+    send(*window, QEvent::MouseMove, grab + pause, Qt::LeftButton);
+    ASSERT_TRUE(spinUntil([&] { return place.topRight() == start + pause; })) << "the user holds still a while";
+    send(*window, QEvent::MouseMove, grab + end, Qt::LeftButton);
+    send(*window, QEvent::MouseButtonRelease, grab + end, Qt::NoButton);
+    EXPECT_EQ(window->geometry().topRight(), start + end);
     EXPECT_FALSE(menu.isVisible()) << "a drag is no click";
-    ASSERT_TRUE(spinUntil([&] { return place.topRight().has_value(); }));
-    EXPECT_EQ(place.topRight(), start + delta);
+    EXPECT_TRUE(spinUntil([&] { return place.topRight() == start + end; }));
+    window->setTitle(QStringLiteral("2026年12月11日 星期五 12:00:00"));
+    EXPECT_EQ(window->geometry().topRight(), start + end) << "a new title keeps the window where it was left";
 
     const QPoint there = window->mapToGlobal(QPoint(5, 5));
     send(*window, QEvent::MouseButtonPress, there, Qt::LeftButton);

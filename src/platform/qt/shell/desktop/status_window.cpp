@@ -30,7 +30,6 @@ StatusWindow::StatusWindow(StatusWindowPlace* place)
     settled_.setSingleShot(true);
     settled_.setInterval(kMoveSettles);
     QObject::connect(&settled_, &QTimer::timeout, this, [this] {
-        dragging_ = false;
         if (place_ != nullptr) {
             place_->remember(topRight_);
         }
@@ -82,6 +81,7 @@ void StatusWindow::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
         pressedAt_ = event->globalPosition().toPoint();
+        dragging_ = false;
     } else if (event->button() == Qt::RightButton) {
         popUpMenu();
     }
@@ -123,7 +123,8 @@ void StatusWindow::mouseReleaseEvent(QMouseEvent* event)
 
 void StatusWindow::moveEvent(QMoveEvent*)
 {
-    if (dragging_) {
+    // The window's own moves keep its top-right corner where it was.
+    if (dragging_ && geometry().topRight() != topRight_) {
         topRight_ = geometry().topRight();
         settled_.start();
     }
@@ -158,9 +159,7 @@ void StatusWindow::fit()
     // rather than give it a whole tile.
     const QSize size = sizeHint();
     setFixedSize(size);
-    if (!dragging_) {
-        move(topRight_.x() - size.width() + 1, topRight_.y());
-    }
+    move(topRight_.x() - size.width() + 1, topRight_.y());
 }
 
 } // namespace horalet::platform::qt

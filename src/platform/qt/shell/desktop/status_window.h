@@ -57,6 +57,8 @@ private:
     std::optional<QPoint> pressedAt_;
     // Where the pointer holds the window, while it moves the window itself.
     std::optional<QPoint> heldAt_;
+    // Since the last drag began, every move is the user's (through the
+    // window manager) and says where the window now belongs.
     bool dragging_ = false;
     // The window manager moves the window in steps while the user drags it;
     // the place is kept once it has been still for a moment.
