@@ -6,8 +6,10 @@
 #include <QDBusPendingReply>
 #include <QVariantMap>
 
+#include "build_info.h"
 #include "platform/foundation/log.h"
 #include "platform/qt/shell/desktop/status_notifier_registration.h"
+#include "platform/qt/shell/desktop/theme_icon.h"
 
 namespace horalet::platform::qt {
 
@@ -84,10 +86,11 @@ void GnomeHostHint::tell()
     QDBusMessage notify = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.Notifications"),
         QStringLiteral("/org/freedesktop/Notifications"), QStringLiteral("org.freedesktop.Notifications"),
         QStringLiteral("Notify"));
-    notify << QStringLiteral("Horalet") << 0U << QStringLiteral("horalet") << summary() << body() << QStringList()
-           << QVariantMap() << -1;
-    // Whoever shows notifications in this session is running already; a
-    // daemon started for this one notice would not be the desktop's.
+    notify << QStringLiteral("Horalet") << 0U << installedIconName() << summary() << body() << QStringList()
+           << QVariantMap{{QStringLiteral("desktop-entry"), QString::fromLatin1(build::kApplicationId)}} << -1;
+    // The desktop starts its own notification service; asking the bus to
+    // start one could start another desktop's (Plasma's waits for a name
+    // that never comes).
     notify.setAutoStartService(false);
     auto* call = new QDBusPendingCallWatcher(bus_.asyncCall(notify), &grace_);
     QObject::connect(call, &QDBusPendingCallWatcher::finished, [this](QDBusPendingCallWatcher* done) {
