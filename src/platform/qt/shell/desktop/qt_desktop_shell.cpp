@@ -26,7 +26,9 @@ DesktopStatusBar::DesktopStatusBar(QDBusConnection bus, LabelGuide& guide, Statu
 std::shared_ptr<shell::StatusItem> DesktopStatusBar::statusItemWithLength(double)
 {
     const QString service = QStringLiteral("org.kde.StatusNotifierItem-%1-%2").arg(::getpid()).arg(++made_);
-    return std::make_shared<DesktopStatusItem>(bus_, service, guide_, window_);
+    auto item = std::make_shared<DesktopStatusItem>(bus_, service, guide_, window_);
+    item->setLineDetails(details_);
+    return item;
 }
 
 namespace {
@@ -132,6 +134,7 @@ public:
     {
         return shell_.deferToRunningInstance(std::move(openSettings));
     }
+    void setLineDetails(shell::BarLineDetails details) override { shell_.setLineDetails(std::move(details)); }
     bool followSystemBus(ZoneWatch& zone, WakeWatch& wake) override { return shell_.followSystemBus(zone, wake); }
 
 private:
