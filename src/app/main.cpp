@@ -12,6 +12,7 @@
 #include "clock/settings_keys.h"
 #include "platform/linux/system/standard_streams.h"
 #include "platform/qt/json_preferences_file.h"
+#include "platform/qt/shell/desktop/platform_probes.h"
 #include "platform/qt/shell/desktop/single_instance.h"
 #include "platform/qt/shell/qt_shell.h"
 #include "platform/updater/dialogs/qt_update_dialogs.h"
@@ -33,17 +34,29 @@ int main(int argc, char** argv)
     using Kind = cli::ClockRequest::Kind;
 
     app::HostServices host;
-    const bool withDisplay
-        = platform::qt::chooseShellMode(request.kind == Kind::terminal) == platform::qt::ShellMode::desktop;
-    if (!withDisplay && request.kind == Kind::settings) {
+    // Qt aborts when it cannot start the platform it tries: the display is
+    // chosen before Qt starts, and where none can be used the clock goes on
+    // without one.
+    using Platform = platform::qt::PlatformChoice::Kind;
+    const Platform display
+        = request.kind == Kind::terminal ? Platform::terminal : platform::qt::choosePlatformHere().kind;
+    const bool withDisplay = display != Platform::terminal;
+    const bool showsWindows = display == Platform::desktop;
+    if (!showsWindows && request.kind == Kind::settings) {
         return cli::badInput(std::cerr, "没有显示器，无法打开设置窗口。");
+    }
+    if (!showsWindows && request.kind == Kind::window) {
+        return cli::badInput(std::cerr, "没有显示器，无法显示状态窗口。");
     }
     if (!withDisplay && !hasOutput) {
         // A line nobody can read: the same as a reader that has gone.
         return 0;
     }
     app::BarLines barLines(host.clockSources());
-    platform::qt::QtShell shell(argc, argv, withDisplay ? platform::qt::createDesktopShell(argc, argv) : nullptr,
+    platform::qt::QtShell shell(argc, argv,
+        withDisplay ? platform::qt::createDesktopShell(argc, argv,
+            {host.store, shellKeys::statusWindowPlace, shellKeys::gnomeHostHintGiven, request.kind == Kind::window})
+                    : nullptr,
         request.protocol, [&barLines, &host](const std::string& title, bool withTooltip) {
             return barLines.line(title, host.clock.now(), withTooltip);
         });
@@ -63,7 +76,7 @@ int main(int argc, char** argv)
 
     auto updaterConfig = platform::updater::engine::builtEngineConfig({updaterKeys::automaticallyChecks,
         updaterKeys::automaticallyDownloads, updaterKeys::lastCheckTime, updaterKeys::feedUrl});
-    if (withDisplay) {
+    if (showsWindows) {
         updaterConfig.makeDialogs = platform::updater::engine::makeQtUpdateDialogs;
     }
     updaterConfig.makeNetwork = platform::updater::engine::makeQtUpdateNetwork;

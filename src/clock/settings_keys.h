@@ -51,6 +51,14 @@ inline constexpr platform::Setting<std::int64_t> lastCheckTime{"updates.lastChec
 inline constexpr platform::Setting<std::string> feedUrl{"updates.feedURL", ""};
 } // namespace updaterKeys
 
+// What the desktop shell keeps for itself; no setting of the clock.
+namespace shellKeys {
+// Where the user left the status window: "x,y" of its top-right corner.
+inline constexpr platform::Setting<std::string> statusWindowPlace{"statusWindow.topRight", ""};
+// Set once GNOME's user has been told how to get a panel host for the clock.
+inline constexpr platform::Setting<bool> gnomeHostHintGiven{"hints.gnomeAppIndicator", false};
+} // namespace shellKeys
+
 inline constexpr std::string_view kDefaultCustomFormat = K::custom.fallback;
 
 // The clock settings, whose defaults `registerDefaults` registers.
@@ -62,11 +70,15 @@ inline constexpr std::array kClockSettings{K::weekday.spec(), K::date.spec(), K:
 inline constexpr std::array kUpdateSettings{updateKeys::autoByDefault.spec(), updaterKeys::automaticallyChecks.spec(),
     updaterKeys::automaticallyDownloads.spec(), updaterKeys::lastCheckTime.spec(), updaterKeys::feedUrl.spec()};
 
+// The desktop shell's own keys.
+inline constexpr std::array kShellSettings{shellKeys::statusWindowPlace.spec(), shellKeys::gnomeHostHintGiven.spec()};
+
 // Every key of the store, the clock settings first.
 inline constexpr std::array kSettingsSchema = [] {
-    std::array<platform::SettingSpec, kClockSettings.size() + kUpdateSettings.size()> all{};
-    std::copy(kUpdateSettings.begin(), kUpdateSettings.end(),
-        std::copy(kClockSettings.begin(), kClockSettings.end(), all.begin()));
+    std::array<platform::SettingSpec, kClockSettings.size() + kUpdateSettings.size() + kShellSettings.size()> all{};
+    std::copy(kShellSettings.begin(), kShellSettings.end(),
+        std::copy(kUpdateSettings.begin(), kUpdateSettings.end(),
+            std::copy(kClockSettings.begin(), kClockSettings.end(), all.begin())));
     return all;
 }();
 

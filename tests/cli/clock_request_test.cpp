@@ -19,6 +19,7 @@ TEST(ClockRequest, EachClockAndProtocolTheArgumentsName)
     const std::vector<RequestCase> cases{
         {{}, Kind::panel, BarProtocol::plain},
         {{"--headless"}, Kind::terminal, BarProtocol::plain},
+        {{"--window"}, Kind::window, BarProtocol::plain},
         {{"bar"}, Kind::terminal, BarProtocol::plain},
         {{"bar", "--protocol", "plain"}, Kind::terminal, BarProtocol::plain},
         {{"bar", "--protocol", "waybar"}, Kind::terminal, BarProtocol::waybar},

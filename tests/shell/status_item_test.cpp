@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDBusArgument>
+#include <QDBusConnectionInterface>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
 #include <QIcon>
@@ -69,10 +70,10 @@ protected:
             platform.store.didChange, zoneChanged);
     }
 
-    std::shared_ptr<platform::qt::DesktopStatusItem> makeItem()
+    std::shared_ptr<platform::qt::DesktopStatusItem> makeItem(platform::qt::StatusWindowOptions window = {})
     {
         auto item = std::make_shared<platform::qt::DesktopStatusItem>(
-            itemBus, service, guide, themeIcon, [this] { owner.actions.push_back("middle click"); });
+            itemBus, service, guide, themeIcon, [this] { owner.actions.push_back("middle click"); }, window);
         auto menu = std::make_shared<platform::shell::Menu>();
         menu->setDelegate(&owner);
         owner.header->setEnabled(false);
@@ -143,6 +144,17 @@ TEST_F(StatusItemTest, WithoutAHostAWindowShowsTheTitleAndGivesWayWhenAWatcherSt
     watcher.start();
     ASSERT_TRUE(spinUntil([&] { return watcher.registrations.size() == 1; }));
     EXPECT_TRUE(spinUntil([&] { return !item->showsWindow(); }));
+}
+
+TEST_F(StatusItemTest, AWindowTheUserChoseShowsBesideAHostAndTheItemKeepsOffTheBus)
+{
+    watcher.setHostRegistered(true, false);
+    watcher.start();
+    const auto item = makeItem({nullptr, true});
+    EXPECT_TRUE(item->showsWindow());
+    EXPECT_EQ(item->statusWindow()->title(), QStringLiteral("23:47:05"));
+    // An item on the bus takes its name as it is made.
+    EXPECT_FALSE(panelBus.interface()->isServiceRegistered(service).value()) << "never two clocks at once";
 }
 
 TEST_F(StatusItemTest, AWindowThatWaitsForAHostGivesWayWhenTheHostArrives)

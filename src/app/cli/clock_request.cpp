@@ -80,6 +80,9 @@ std::optional<ClockRequest> clockRequest(const std::vector<std::string>& args, s
     if (args[0] == "--headless" && rest.empty()) {
         return ClockRequest{ClockRequest::Kind::terminal, BarProtocol::plain};
     }
+    if (args[0] == "--window" && rest.empty()) {
+        return ClockRequest{ClockRequest::Kind::window, BarProtocol::plain};
+    }
     if (args[0] == "bar") {
         return barRequest(rest, error);
     }

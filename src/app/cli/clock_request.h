@@ -14,6 +14,7 @@ struct ClockRequest {
         panel, // the desktop panel's item, or the terminal line without a display
         terminal, // the line on standard output in a bar's protocol, display or not
         settings, // the panel's clock with its settings window open
+        window, // the clock in its own small window, not in the panel
     };
     Kind kind = Kind::panel;
     platform::shell::BarProtocol protocol = platform::shell::BarProtocol::plain;

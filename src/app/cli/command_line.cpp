@@ -10,7 +10,7 @@ namespace horalet::cli {
 
 namespace {
 
-constexpr char kUsage[] = R"(用法：horalet [--headless]
+constexpr char kUsage[] = R"(用法：horalet [--headless | --window]
       horalet bar [--protocol plain|waybar|i3bar]
       horalet settings
       horalet --once [--at TIME]
@@ -21,7 +21,8 @@ constexpr char kUsage[] = R"(用法：horalet [--headless]
       horalet --help | --version
 
 不带参数时，Horalet 把时钟放进桌面面板；加上 --headless，或者没有显示器时，
-它每秒向标准输出写一行时钟文本。
+它每秒向标准输出写一行时钟文本；加上 --window，它把时钟放进自己的小窗口，
+显示在每个桌面上，而不放进面板。
 
   bar          以状态栏的协议输出时钟行：plain（与终端行相同）、waybar（供
                return-type 为 json 的自定义模块使用的 JSON）或 i3bar（i3bar

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/foundation/preference_schema.h"
+#include "platform/foundation/preferences_store.h"
 #include "platform/foundation/signal.h"
 #include "platform/shell/alert.h"
 #include "platform/shell/bar_line.h"
@@ -58,7 +60,19 @@ public:
     virtual bool followSystemBus(ZoneWatch& zone, WakeWatch& wake) = 0;
 };
 
+// What the desktop shell keeps in the preferences store, and how the user
+// asked to see the clock.
+struct DesktopOptions {
+    PreferencesStore& store;
+    // Where the user left the status window.
+    Setting<std::string> statusWindowPlace;
+    // Whether GNOME's user was told how to get a panel host.
+    Setting<bool> gnomeHostHintGiven;
+    // The clock in its status window, never in the panel.
+    bool statusWindowChosen = false;
+};
+
 // Makes the Qt application for a display, then the desktop shell on it.
-std::unique_ptr<DesktopShell> createDesktopShell(int& argc, char** argv);
+std::unique_ptr<DesktopShell> createDesktopShell(int& argc, char** argv, const DesktopOptions& options);
 
 } // namespace horalet::platform::qt

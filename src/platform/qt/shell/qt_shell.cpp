@@ -1,7 +1,6 @@
 #include "platform/qt/shell/qt_shell.h"
 
 #include <csignal>
-#include <cstdlib>
 #include <unistd.h>
 
 #include <QCoreApplication>
@@ -25,24 +24,6 @@
 #include "platform/qt/shell/zone_watch.h"
 
 namespace horalet::platform::qt {
-
-namespace {
-
-bool isSet(const char* name)
-{
-    const char* value = std::getenv(name);
-    return value != nullptr && value[0] != '\0';
-}
-
-} // namespace
-
-ShellMode chooseShellMode(bool headlessRequested)
-{
-    if (headlessRequested || (!isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY"))) {
-        return ShellMode::terminal;
-    }
-    return ShellMode::desktop;
-}
 
 struct QtShell::Parts {
     Parts(int& argc, char** argv, std::unique_ptr<DesktopShell> desktopShell, shell::BarProtocol lineProtocol,

@@ -14,12 +14,6 @@
 
 namespace horalet::platform::qt {
 
-enum class ShellMode { terminal, desktop };
-
-// The terminal line when asked for, or when there is neither an X11 nor a
-// Wayland display to show a panel item on.
-ShellMode chooseShellMode(bool headlessRequested);
-
 // The desktop shell of this process on Qt: the event loop, timers, main
 // queue, the status item (in the panel, or as a line on standard output),
 // the system's events and the session's single instance.

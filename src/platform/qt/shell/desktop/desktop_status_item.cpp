@@ -22,10 +22,11 @@ constexpr int kMenuWaitSteps = 150;
 } // namespace
 
 DesktopStatusItem::DesktopStatusItem(QDBusConnection bus, QString itemService, LabelGuide& guide, const ThemeIcon& icon,
-    std::function<void()> openSettings)
-    : bus_(std::move(bus))
+    std::function<void()> openSettings, StatusWindowOptions window)
+    : bus_(window.chosen ? QDBusConnection(QString()) : std::move(bus))
     , itemService_(std::move(itemService))
     , guide_(guide)
+    , windowOptions_(window)
     , notifierItem_(QString::fromLatin1(build::kApplicationId), icon, clockIconPixmaps(),
           QDBusObjectPath(DBusMenuExporter::objectPath()),
           StatusItemClicks{[this](const QPoint& point) { openMenuAt(point); }, std::move(openSettings)})
@@ -44,7 +45,7 @@ DesktopStatusItem::DesktopStatusItem(QDBusConnection bus, QString itemService, L
         showWindow("状态栏托盘已退出");
     });
     if (!bus_.isConnected()) {
-        showWindow("没有会话总线");
+        showWindow(window.chosen ? nullptr : "没有会话总线");
         return;
     }
     putNotifierItemOnBus();
@@ -197,7 +198,7 @@ void DesktopStatusItem::putNotifierItemOnBus()
 void DesktopStatusItem::showWindow(const char* reason)
 {
     if (!window_) {
-        window_ = std::make_unique<StatusWindow>();
+        window_ = std::make_unique<StatusWindow>(windowOptions_.place);
         if (font_) {
             window_->setTitleFont(*font_);
         }
@@ -206,7 +207,9 @@ void DesktopStatusItem::showWindow(const char* reason)
             window_->setMenu(&qtMenu_->widget());
         }
     }
-    log::warning(std::string(reason) + "，时钟改在一个小窗口里显示");
+    if (reason != nullptr) {
+        log::warning(std::string(reason) + "，时钟改在一个小窗口里显示");
+    }
     window_->show();
 }
 

@@ -21,6 +21,13 @@
 
 namespace horalet::platform::qt {
 
+// How the status window is shown: `place` remembers where the user left
+// it; `chosen` shows it always, and the item stays off the bus.
+struct StatusWindowOptions {
+    StatusWindowPlace* place = nullptr;
+    bool chosen = false;
+};
+
 // The status item on a desktop: a StatusNotifierItem on the session bus
 // with its menu over dbusmenu, and, while no panel hosts such items (or
 // there is no session bus), a status window with the same title and menu.
@@ -30,7 +37,7 @@ namespace horalet::platform::qt {
 class DesktopStatusItem final : public shell::StatusItem, public shell::StatusBarButton {
 public:
     DesktopStatusItem(QDBusConnection bus, QString itemService, LabelGuide& guide, const ThemeIcon& icon,
-        std::function<void()> openSettings);
+        std::function<void()> openSettings, StatusWindowOptions window = {});
     ~DesktopStatusItem() override;
 
     shell::StatusBarButton* button() override { return this; }
@@ -73,6 +80,7 @@ private:
     QDBusConnection bus_;
     QString itemService_;
     LabelGuide& guide_;
+    StatusWindowOptions windowOptions_;
     std::string title_;
     std::optional<shell::Font> font_;
     std::shared_ptr<shell::Menu> menu_;

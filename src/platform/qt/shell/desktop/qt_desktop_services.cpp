@@ -20,6 +20,7 @@ double QtFonts::menuBarFontSize() const
 void QtAlerts::runModal(const shell::Alert& alert)
 {
     QMessageBox box;
+    box.setWindowTitle(QStringLiteral("Horalet"));
     box.setText(QString::fromStdString(alert.messageText));
     box.setInformativeText(QString::fromStdString(alert.informativeText));
     box.setStandardButtons(QMessageBox::Ok);

@@ -1,5 +1,7 @@
 #include "platform/qt/shell/desktop/qt_desktop_shell.h"
 
+#include <cstdlib>
+
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QPixmap>
@@ -15,26 +17,40 @@
 
 namespace horalet::platform::qt {
 
-DesktopStatusBar::DesktopStatusBar(QDBusConnection bus, LabelGuide& guide, ThemeIcon icon)
+DesktopStatusBar::DesktopStatusBar(QDBusConnection bus, LabelGuide& guide, ThemeIcon icon, StatusWindowOptions window)
     : bus_(std::move(bus))
     , guide_(guide)
     , icon_(std::move(icon))
+    , window_(window)
 {
 }
 
 std::shared_ptr<shell::StatusItem> DesktopStatusBar::statusItemWithLength(double)
 {
     const QString service = QStringLiteral("org.kde.StatusNotifierItem-%1-%2").arg(::getpid()).arg(++made_);
-    auto item = std::make_shared<DesktopStatusItem>(bus_, service, guide_, icon_, middleClick_);
+    auto item = std::make_shared<DesktopStatusItem>(bus_, service, guide_, icon_, middleClick_, window_);
     item->setLineDetails(details_);
     return item;
 }
 
-QtDesktopShell::QtDesktopShell(const QDBusConnection& sessionBus)
+namespace {
+
+// At login the shell may start after the programs it hosts.
+constexpr std::chrono::seconds kHostStartsLate{5};
+
+} // namespace
+
+QtDesktopShell::QtDesktopShell(const QDBusConnection& sessionBus, const DesktopOptions& options)
     : sessionBus_(sessionBus)
-    , statusBar_(sessionBus, guide_, provideThemeIcon(os::iconThemeFolder()))
+    , windowPlace_(options.store, std::string(options.statusWindowPlace.key))
+    , statusBar_(sessionBus, guide_, provideThemeIcon(os::iconThemeFolder()), {&windowPlace_, options.statusWindowChosen})
     , windows_(makeSettingsWindows())
 {
+    const char* currentDesktop = std::getenv("XDG_CURRENT_DESKTOP");
+    if (!options.statusWindowChosen && currentDesktop != nullptr && desktopIsGnome(currentDesktop)) {
+        gnomeHint_
+            = std::make_unique<GnomeHostHint>(sessionBus, options.store, options.gnomeHostHintGiven, kHostStartsLate);
+    }
 }
 
 void QtDesktopShell::activate()
@@ -84,11 +100,14 @@ namespace {
 // Owns the QApplication it made, and outlives nothing built on it.
 class OwningDesktopShell final : public DesktopShell {
 public:
-    OwningDesktopShell(int& argc, char** argv)
+    OwningDesktopShell(int& argc, char** argv, const DesktopOptions& options)
         : application_(argc, argv)
-        , shell_(QDBusConnection::sessionBus())
+        , shell_(QDBusConnection::sessionBus(), options)
     {
-        QGuiApplication::setApplicationDisplayName(QStringLiteral("Horalet"));
+        // No application display name: on X11 Qt would add it to every
+        // window title (the settings window's would read "Horalet 设置 —
+        // Horalet"). The name still reaches the desktop through the
+        // desktop file and the windows' own titles.
         QGuiApplication::setDesktopFileName(QString::fromLatin1(build::kApplicationId));
         QGuiApplication::setQuitOnLastWindowClosed(false);
         QIcon icon;
@@ -129,9 +148,9 @@ private:
 
 } // namespace
 
-std::unique_ptr<DesktopShell> createDesktopShell(int& argc, char** argv)
+std::unique_ptr<DesktopShell> createDesktopShell(int& argc, char** argv, const DesktopOptions& options)
 {
-    return std::make_unique<OwningDesktopShell>(argc, argv);
+    return std::make_unique<OwningDesktopShell>(argc, argv, options);
 }
 
 } // namespace horalet::platform::qt

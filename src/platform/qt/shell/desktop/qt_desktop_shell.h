@@ -7,10 +7,12 @@
 #include <QDBusConnection>
 
 #include "platform/qt/shell/desktop/desktop_status_item.h"
+#include "platform/qt/shell/desktop/gnome_host_hint.h"
 #include "platform/qt/shell/desktop/label_guide.h"
 #include "platform/qt/shell/desktop/qt_desktop_services.h"
 #include "platform/qt/shell/desktop/single_instance.h"
 #include "platform/qt/shell/desktop/theme_icon.h"
+#include "platform/qt/shell/desktop/status_window_place.h"
 #include "platform/qt/shell/desktop_shell.h"
 
 namespace horalet::platform::qt {
@@ -19,7 +21,7 @@ namespace horalet::platform::qt {
 // icon panels look up in `icon`.
 class DesktopStatusBar final : public shell::StatusBar {
 public:
-    DesktopStatusBar(QDBusConnection bus, LabelGuide& guide, ThemeIcon icon);
+    DesktopStatusBar(QDBusConnection bus, LabelGuide& guide, ThemeIcon icon, StatusWindowOptions window);
 
     std::shared_ptr<shell::StatusItem> statusItemWithLength(double length) override;
     // Items made from now on run `clicked` on a middle click.
@@ -31,6 +33,7 @@ private:
     LabelGuide& guide_;
     ThemeIcon icon_;
     std::function<void()> middleClick_;
+    StatusWindowOptions window_;
     shell::BarLineDetails details_;
     int made_ = 0;
 };
@@ -38,7 +41,7 @@ private:
 // The desktop shell on an existing QApplication.
 class QtDesktopShell final : public DesktopShell {
 public:
-    explicit QtDesktopShell(const QDBusConnection& sessionBus);
+    QtDesktopShell(const QDBusConnection& sessionBus, const DesktopOptions& options);
 
     shell::StatusBar& statusBar() override { return statusBar_; }
     shell::Fonts& fonts() override { return fonts_; }
@@ -55,11 +58,13 @@ public:
 private:
     QDBusConnection sessionBus_;
     std::unique_ptr<SingleInstance> singleInstance_;
+    StatusWindowPlace windowPlace_;
     LabelGuide guide_;
     DesktopStatusBar statusBar_;
     QtFonts fonts_;
     std::unique_ptr<shell::Windows> windows_;
     QtAlerts alerts_;
+    std::unique_ptr<GnomeHostHint> gnomeHint_;
 };
 
 } // namespace horalet::platform::qt
