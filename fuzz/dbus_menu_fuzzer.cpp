@@ -49,8 +49,9 @@ struct Rig {
         menu->setDelegate(&delegate);
         exporter = std::make_unique<qt::DBusMenuExporter>(menu);
         menu->setChangeListener([this](const shell::MenuItem& changed) { exporter->itemChanged(changed); });
-        item = std::make_unique<qt::StatusNotifierItem>(QStringLiteral("horalet"), QStringLiteral("horalet"),
-            qt::StatusIconPixmapList{}, QDBusObjectPath(qt::DBusMenuExporter::objectPath()));
+        item = std::make_unique<qt::StatusNotifierItem>(QStringLiteral("horalet"),
+            qt::ThemeIcon{QStringLiteral("horalet"), QString()}, qt::StatusIconPixmapList{},
+            QDBusObjectPath(qt::DBusMenuExporter::objectPath()), qt::StatusItemClicks{[](const QPoint&) {}, [] {}});
 
         QObject::connect(&server, &QDBusServer::newConnection, [this](const QDBusConnection& connection) {
             serverSide = connection;

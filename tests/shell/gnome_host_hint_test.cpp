@@ -58,7 +58,7 @@ protected:
     Outcome run(std::chrono::milliseconds grace = 0ms, const std::function<void()>& meanwhile = {})
     {
         std::optional<Outcome> outcome;
-        GnomeHostHint hint(bus.connect(QStringLiteral("clock")), store, shellKeys::gnomeHostHintGiven, grace,
+        GnomeHostHint hint(bus.connect(QStringLiteral("clock")), store, shellKeys::gnomeHostHintGiven, QStringLiteral("horalet"), grace,
             [&outcome](Outcome done) { outcome = done; });
         if (meanwhile) {
             meanwhile();

@@ -110,7 +110,7 @@ protected:
     QDBusConnection panelBus = bus.connect(QStringLiteral("panel"));
     FakeStatusWatcher watcher{panelBus};
     platform::qt::LabelGuide guide;
-    platform::qt::DesktopStatusBar desktopBar{itemBus, guide};
+    platform::qt::DesktopStatusBar desktopBar{itemBus, guide, {}, {}};
     KeepingStatusBar statusBar{desktopBar};
     app::AppDelegate delegate{{platform.store, platform.environment, platform.clock, platform.mainQueue, services(),
         updates, [] { return std::shared_ptr<platform::ui::View>(); }}};

@@ -187,7 +187,7 @@ TEST_F(XAppStatusItemTest, AnAppletThatStartsLaterTakesOverFromTheNotifierItem)
     EXPECT_FALSE(owned(service));
 }
 
-TEST(XAppIconName, TheSvgInTheItemsIconFolderByItsPathElseTheThemeName)
+TEST(IconFileOrName, TheSvgInTheItemsIconFolderByItsPathElseTheThemeName)
 {
     QTemporaryDir flat;
     QTemporaryDir themed;
@@ -210,7 +210,7 @@ TEST(XAppIconName, TheSvgInTheItemsIconFolderByItsPathElseTheThemeName)
         {QString(), QString(), QString()},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(platform::qt::xappIconName(c.themeName, c.folder), c.expected) << c.folder.toStdString();
+        EXPECT_EQ(platform::qt::iconFileOrName({c.themeName, c.folder}), c.expected) << c.folder.toStdString();
     }
 }
 

@@ -5,6 +5,7 @@
 #include "platform/qt/shell/desktop/clock_face.h"
 #include "platform/qt/shell/desktop/clock_icon.h"
 #include "platform/qt/shell/desktop/pointer_buttons.h"
+#include "platform/qt/shell/desktop/theme_icon.h"
 
 namespace horalet::platform::qt {
 
@@ -55,7 +56,7 @@ DesktopStatusItem::DesktopStatusItem(QDBusConnection bus, QString itemService, L
     });
     iconStyle_ = iconStyleWatch_->style();
     xapp_ = std::make_unique<XAppStatusItem>(
-        bus_, xappIconName(notifierItem_.iconName(), notifierItem_.iconThemePath()),
+        bus_, iconFileOrName(ThemeIcon{notifierItem_.iconName(), notifierItem_.iconThemePath()}),
         [this](const QPoint& point) { openMenuAt(point); }, [this](bool shown) { xappShown(shown); });
     // Choose once launching has given the item its menu and first title.
     QTimer::singleShot(0, &notifierItem_, [this] { xapp_->start(); });

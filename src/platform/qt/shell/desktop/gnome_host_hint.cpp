@@ -9,7 +9,6 @@
 #include "build_info.h"
 #include "platform/foundation/log.h"
 #include "platform/qt/shell/desktop/status_notifier_registration.h"
-#include "platform/qt/shell/desktop/theme_icon.h"
 
 namespace horalet::platform::qt {
 
@@ -41,11 +40,12 @@ bool desktopIsGnome(std::string_view currentDesktop)
     return named("GNOME") && !named("Budgie") && !named("GNOME-Flashback");
 }
 
-GnomeHostHint::GnomeHostHint(QDBusConnection bus, PreferencesStore& store, Setting<bool> given,
+GnomeHostHint::GnomeHostHint(QDBusConnection bus, PreferencesStore& store, Setting<bool> given, QString icon,
     std::chrono::milliseconds grace, std::function<void(Outcome)> finished)
     : bus_(std::move(bus))
     , store_(store)
     , given_(given)
+    , icon_(std::move(icon))
     , finished_(std::move(finished))
 {
     if (store_.boolForKey(given_)) {
@@ -86,7 +86,7 @@ void GnomeHostHint::tell()
     QDBusMessage notify = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.Notifications"),
         QStringLiteral("/org/freedesktop/Notifications"), QStringLiteral("org.freedesktop.Notifications"),
         QStringLiteral("Notify"));
-    notify << QStringLiteral("Horalet") << 0U << installedIconName() << summary() << body() << QStringList()
+    notify << QStringLiteral("Horalet") << 0U << icon_ << summary() << body() << QStringList()
            << QVariantMap{{QStringLiteral("desktop-entry"), QString::fromLatin1(build::kApplicationId)}} << -1;
     // The desktop starts its own notification service; asking the bus to
     // start one could start another desktop's (Plasma's waits for a name

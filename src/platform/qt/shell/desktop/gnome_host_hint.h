@@ -20,7 +20,7 @@ bool desktopIsGnome(std::string_view currentDesktop);
 
 // GNOME draws no status items unless its AppIndicator extension is on.
 // Where nothing on the bus hosts them, tells the user once, with a desktop
-// notification, what to enable; `given` keeps that it was told, so later
+// notification showing `icon`, what to enable; `given` keeps that it was told, so later
 // starts stay quiet. A host that appears within `grace` (the shell still
 // starting at login) makes the hint unneeded.
 class GnomeHostHint {
@@ -32,8 +32,8 @@ public:
         notTold, // nobody shows notifications: said on standard error only
     };
 
-    GnomeHostHint(QDBusConnection bus, PreferencesStore& store, Setting<bool> given, std::chrono::milliseconds grace,
-        std::function<void(Outcome)> finished = {});
+    GnomeHostHint(QDBusConnection bus, PreferencesStore& store, Setting<bool> given, QString icon,
+        std::chrono::milliseconds grace, std::function<void(Outcome)> finished = {});
 
     // What the notification says.
     static QString summary();
@@ -46,6 +46,7 @@ private:
     QDBusConnection bus_;
     PreferencesStore& store_;
     Setting<bool> given_;
+    QString icon_;
     std::function<void(Outcome)> finished_;
     QTimer grace_;
     QDBusServiceWatcher hostWatch_;

@@ -43,13 +43,15 @@ constexpr std::chrono::seconds kHostStartsLate{5};
 QtDesktopShell::QtDesktopShell(const QDBusConnection& sessionBus, const DesktopOptions& options)
     : sessionBus_(sessionBus)
     , windowPlace_(options.store, std::string(options.statusWindowPlace.key))
-    , statusBar_(sessionBus, guide_, provideThemeIcon(os::iconThemeFolder()), {&windowPlace_, options.statusWindowChosen})
+    , icon_(provideThemeIcon(os::iconThemeFolder()))
+    , statusBar_(sessionBus, guide_, icon_, {&windowPlace_, options.statusWindowChosen})
     , windows_(makeSettingsWindows())
 {
     const char* currentDesktop = std::getenv("XDG_CURRENT_DESKTOP");
     if (!options.statusWindowChosen && currentDesktop != nullptr && desktopIsGnome(currentDesktop)) {
         gnomeHint_
-            = std::make_unique<GnomeHostHint>(sessionBus, options.store, options.gnomeHostHintGiven, kHostStartsLate);
+            = std::make_unique<GnomeHostHint>(
+            sessionBus, options.store, options.gnomeHostHintGiven, iconFileOrName(icon_), kHostStartsLate);
     }
 }
 

@@ -60,6 +60,7 @@ private:
     std::unique_ptr<SingleInstance> singleInstance_;
     StatusWindowPlace windowPlace_;
     LabelGuide guide_;
+    ThemeIcon icon_;
     DesktopStatusBar statusBar_;
     QtFonts fonts_;
     std::unique_ptr<shell::Windows> windows_;

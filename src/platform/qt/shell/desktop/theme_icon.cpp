@@ -1,5 +1,7 @@
 #include "platform/qt/shell/desktop/theme_icon.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include "build_info.h"
@@ -30,16 +32,17 @@ constexpr std::string_view kThemeIndex = "[Icon Theme]\n"
 
 bool writeFile(const std::string& path, std::string_view contents)
 {
-    std::string error;
-    std::string current;
-    if (os::readWholeFile(path, current, error) && current == contents) {
+    if (const Result<std::string> current = os::readWholeFile(path); current && *current == contents) {
         return true;
     }
-    if (os::makeFolders(os::folderOf(path), 0700, error) && os::writeFileAtomically(path, contents, 0644, error)) {
-        return true;
+    Result<void> written = os::makeFolders(os::folderOf(path), 0700);
+    if (written) {
+        written = os::writeFileAtomically(path, contents, 0644);
     }
-    log::warning("面板图标写不进 " + path + "：" + error);
-    return false;
+    if (!written) {
+        log::warning("面板图标写不进去：" + written.error().withDetail());
+    }
+    return written.ok();
 }
 
 bool writeIcon(const std::string& folder, const std::string& name)
@@ -62,6 +65,21 @@ ThemeIcon provideThemeIcon(const std::string& folder)
         QStandardPaths::GenericDataLocation, QStringLiteral("icons/") + QString::fromStdString(iconFile(name)))
                                 .isEmpty();
     return ThemeIcon{installed ? QString::fromStdString(name) : QString(), QString()};
+}
+
+QString iconFileOrName(const ThemeIcon& icon)
+{
+    if (icon.themePath.isEmpty()) {
+        return icon.name;
+    }
+    const QString file = QString::fromLatin1(build::kApplicationId) + QStringLiteral(".svg");
+    const QDir folder(icon.themePath);
+    for (const QString& candidate : {file, QStringLiteral("hicolor/scalable/apps/") + file}) {
+        if (QFileInfo::exists(folder.filePath(candidate))) {
+            return folder.absoluteFilePath(candidate);
+        }
+    }
+    return icon.name;
 }
 
 } // namespace horalet::platform::qt

@@ -21,4 +21,11 @@ struct ThemeIcon {
 // otherwise it is empty and panels take the item's pixmaps.
 ThemeIcon provideThemeIcon(const std::string& folder);
 
+// What a program that loads a name with a slash as a file should load (the
+// XApp applet, a notification): the SVG in the icon's own folder by its
+// absolute path, since such programs look names up in the system's theme
+// alone; else the theme's name, which is there when the program is
+// installed.
+QString iconFileOrName(const ThemeIcon& icon);
+
 } // namespace horalet::platform::qt

@@ -2,8 +2,6 @@
 
 #include <unistd.h>
 
-#include <QDir>
-#include <QFileInfo>
 
 #include "build_info.h"
 
@@ -72,21 +70,6 @@ void XAppStatusItem::hide()
     }
     bus_.unregisterObject(XAppIconManager::objectPath(), QDBusConnection::UnregisterTree);
     shown_ = false;
-}
-
-QString xappIconName(const QString& themeIconName, const QString& iconFolder)
-{
-    if (iconFolder.isEmpty()) {
-        return themeIconName;
-    }
-    const QString file = QString::fromLatin1(build::kApplicationId) + QStringLiteral(".svg");
-    const QDir folder(iconFolder);
-    for (const QString& candidate : {file, QStringLiteral("hicolor/scalable/apps/") + file}) {
-        if (QFileInfo::exists(folder.filePath(candidate))) {
-            return folder.absoluteFilePath(candidate);
-        }
-    }
-    return themeIconName;
 }
 
 } // namespace horalet::platform::qt

@@ -49,10 +49,4 @@ private:
     bool shown_ = false;
 };
 
-// What the applet should load as the icon: the SVG file in the item's own
-// icon folder by its absolute path (the applet looks names up in the
-// system's theme alone, and loads a name with a slash as a file), else the
-// theme's name, which is there when the program is installed.
-QString xappIconName(const QString& themeIconName, const QString& iconFolder);
-
 } // namespace horalet::platform::qt
