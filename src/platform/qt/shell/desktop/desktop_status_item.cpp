@@ -32,6 +32,7 @@ DesktopStatusItem::DesktopStatusItem(QDBusConnection bus, QString itemService, L
         showWindow("没有会话总线");
         return;
     }
+    plasmaWidget_ = PlasmaWidgetPresence::forSession([this](bool present) { notifierItem_.setPassive(present); });
     bus_.registerObject(StatusNotifierItem::objectPath(), &notifierItem_,
         QDBusConnection::ExportAllProperties | QDBusConnection::ExportAllSignals);
     bus_.registerService(itemService_);

@@ -8,6 +8,7 @@
 
 #include "platform/qt/shell/desktop/dbus_menu_exporter.h"
 #include "platform/qt/shell/desktop/label_guide.h"
+#include "platform/qt/shell/desktop/plasma_widget_presence.h"
 #include "platform/qt/shell/desktop/qt_menu.h"
 #include "platform/qt/shell/desktop/status_notifier_item.h"
 #include "platform/qt/shell/desktop/status_notifier_registration.h"
@@ -59,6 +60,7 @@ private:
     std::unique_ptr<QtMenu> qtMenu_;
     std::unique_ptr<StatusWindow> window_;
     std::unique_ptr<StatusNotifierRegistration> registration_;
+    std::unique_ptr<PlasmaWidgetPresence> plasmaWidget_;
     QTimer hostGone_;
     bool hadHost_ = false;
 };

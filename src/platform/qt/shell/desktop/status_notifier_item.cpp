@@ -24,4 +24,13 @@ void StatusNotifierItem::setTitle(const QString& title, const QString& labelGuid
     Q_EMIT NewToolTip();
 }
 
+void StatusNotifierItem::setPassive(bool passive)
+{
+    if (passive == passive_) {
+        return;
+    }
+    passive_ = passive;
+    Q_EMIT NewStatus(status());
+}
+
 } // namespace horalet::platform::qt

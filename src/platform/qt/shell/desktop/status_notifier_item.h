@@ -40,11 +40,14 @@ public:
     // Announces a new title (also the tooltip and the label) or label
     // guide to the panel.
     void setTitle(const QString& title, const QString& labelGuide);
+    // A passive item is one the panel may tuck away, as Plasma's tray does
+    // while Horalet's own widget shows the clock.
+    void setPassive(bool passive);
 
     QString category() const { return QStringLiteral("ApplicationStatus"); }
     QString id() const { return id_; }
     QString title() const { return title_; }
-    QString status() const { return QStringLiteral("Active"); }
+    QString status() const { return passive_ ? QStringLiteral("Passive") : QStringLiteral("Active"); }
     int windowId() const { return 0; }
     QString iconName() const { return iconName_; }
     QString iconThemePath() const { return {}; }
@@ -75,6 +78,7 @@ private:
     QDBusObjectPath menu_;
     QString title_;
     QString labelGuide_;
+    bool passive_ = false;
 };
 
 } // namespace horalet::platform::qt
