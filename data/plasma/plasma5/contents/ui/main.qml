@@ -47,20 +47,9 @@ Item {
         service.startOperationCall(operation);
     }
 
-    // The screen point on the widget's edge that faces away from the panel's
-    // screen edge: the menu opens from there into the screen.
-    function menuPoint() {
-        switch (Plasmoid.location) {
-        case PlasmaCore.Types.TopEdge:
-            return label.mapToGlobal(0, label.height);
-        case PlasmaCore.Types.LeftEdge:
-            return label.mapToGlobal(label.width, 0);
-        default:
-            return label.mapToGlobal(0, 0);
-        }
-    }
-
     Plasmoid.fullRepresentation: MouseArea {
+        id: area
+
         readonly property bool vertical: Plasmoid.formFactor === PlasmaCore.Types.Vertical
 
         Layout.minimumWidth: vertical ? -1 : label.steadyWidth
@@ -73,7 +62,10 @@ Item {
         acceptedButtons: Qt.LeftButton | Qt.MiddleButton
         enabled: root.itemSource !== ""
         onClicked: mouse => {
-            root.callItem(mouse.button === Qt.MiddleButton ? "SecondaryActivate" : "Activate", root.menuPoint());
+            // The click's own screen point, as Plasma's tray passes it: a
+            // menu popped up there opens away from the panel's edge.
+            root.callItem(mouse.button === Qt.MiddleButton ? "SecondaryActivate" : "Activate",
+                          area.mapToGlobal(mouse.x, mouse.y));
         }
 
         PlasmaComponents3.Label {
