@@ -1,0 +1,21 @@
+# Checks one Plasma widget package as it is in the source tree: its metadata
+# is JSON naming the widget's Id, and every QML file parses.
+file(READ ${PACKAGE}/metadata.json.in metadata)
+string(JSON id ERROR_VARIABLE error GET "${metadata}" KPlugin Id)
+if(error)
+  message(FATAL_ERROR "${PACKAGE}/metadata.json.in: ${error}")
+endif()
+if(NOT id STREQUAL "@HORALET_PLASMA_WIDGET_ID@")
+  message(FATAL_ERROR "${PACKAGE}/metadata.json.in names the widget \"${id}\", not the build's widget Id")
+endif()
+
+file(GLOB_RECURSE qml_files ${PACKAGE}/contents/*.qml)
+if(NOT qml_files)
+  message(FATAL_ERROR "${PACKAGE} holds no QML")
+endif()
+foreach(file IN LISTS qml_files)
+  execute_process(COMMAND ${QMLFORMAT} ${file} OUTPUT_QUIET ERROR_VARIABLE errors RESULT_VARIABLE result)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "${file} does not parse:\n${errors}")
+  endif()
+endforeach()
