@@ -2,13 +2,11 @@
 // text comes from the program itself: the widget follows the status
 // notifier item's title signal on the session bus and reads the new title,
 // so nothing here polls or starts a process. A left click asks the item to
-// pop up Horalet's own menu at the widget, a middle click its settings
-// window; the right click stays Plasma's, for the widget's own menu.
+// pop up Horalet's own menu at the click, a middle click its settings
+// window.
 import QtQuick
-import QtQuick.Layouts
 import org.kde.plasma.plasmoid
 import org.kde.plasma.core as PlasmaCore
-import org.kde.plasma.components as PlasmaComponents3
 import org.kde.kirigami as Kirigami
 import org.kde.plasma.workspace.dbus as DBus
 
@@ -30,8 +28,8 @@ PlasmoidItem {
     preferredRepresentation: fullRepresentation
     Plasmoid.backgroundHints: PlasmaCore.Types.NoBackground
     Plasmoid.icon: applicationId
-    toolTipMainText: itemService ? clockText : "Horalet"
-    toolTipSubText: itemService ? "" : "Horalet 没有在运行"
+    toolTipMainText: itemService && clockText ? clockText : "Horalet"
+    toolTipSubText: itemService && clockText ? "" : "Horalet 没有在运行"
 
     function call(service, path, iface, member, args, signature, answered) {
         const reply = DBus.SessionBus.asyncCall({
@@ -113,57 +111,14 @@ PlasmoidItem {
         }
     }
 
-    fullRepresentation: MouseArea {
-        id: area
+    fullRepresentation: ClockText {
+        clockText: root.itemService ? root.clockText : ""
+        vertical: Plasmoid.formFactor === PlasmaCore.Types.Vertical
+        color: Kirigami.Theme.textColor
+        spacing: Kirigami.Units.smallSpacing
 
-        readonly property bool vertical: Plasmoid.formFactor === PlasmaCore.Types.Vertical
-
-        Layout.minimumWidth: vertical ? -1 : label.steadyWidth
-        Layout.preferredWidth: Layout.minimumWidth
-        Layout.maximumWidth: Layout.minimumWidth
-        Layout.minimumHeight: vertical ? label.implicitHeight : -1
-        Layout.fillHeight: !vertical
-        Layout.fillWidth: vertical
-
-        acceptedButtons: Qt.LeftButton | Qt.MiddleButton
-        enabled: root.itemService !== ""
-        onClicked: mouse => {
-            // The click's own screen point, as Plasma's tray passes it: a
-            // menu popped up there opens away from the panel's edge.
-            root.callItem(mouse.button === Qt.MiddleButton ? "SecondaryActivate" : "Activate",
-                          area.mapToGlobal(mouse.x, mouse.y));
-        }
-
-        PlasmaComponents3.Label {
-            id: label
-
-            // The width only grows while the text keeps its shape, so the
-            // panel does not shift as proportional digits change each second;
-            // a different format starts afresh.
-            property real steadyWidth: 0
-            property string shape: ""
-
-            anchors.centerIn: parent
-            width: parent.vertical ? parent.width : steadyWidth
-            text: root.itemService ? root.clockText : "Horalet"
-            opacity: root.itemService ? 1 : 0.6
-            horizontalAlignment: Text.AlignHCenter
-            verticalAlignment: Text.AlignVCenter
-            wrapMode: parent.vertical ? Text.WrapAtWordBoundaryOrAnywhere : Text.NoWrap
-            maximumLineCount: parent.vertical ? 3 : 1
-            elide: Text.ElideNone
-
-            function measure() {
-                const textShape = text.replace(/[0-9]/g, "0");
-                if (textShape !== shape) {
-                    shape = textShape;
-                    steadyWidth = 0;
-                }
-                steadyWidth = Math.max(steadyWidth, implicitWidth + Kirigami.Units.smallSpacing * 2);
-            }
-
-            onImplicitWidthChanged: measure()
-            onTextChanged: measure()
+        onActivated: (button, screenPoint) => {
+            root.callItem(button === Qt.MiddleButton ? "SecondaryActivate" : "Activate", screenPoint);
         }
     }
 }
