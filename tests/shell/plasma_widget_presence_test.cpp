@@ -5,6 +5,7 @@
 
 #include "build_info.h"
 #include "platform/qt/shell/desktop/plasma_widget_presence.h"
+#include "platform/qt/shell/desktop/status_notifier_item.h"
 #include "qt_test_support.h"
 #include "support/temp_folder.h"
 
@@ -97,6 +98,21 @@ TEST(PlasmaWidgetPresence, OnlyAPlasmaSessionWatchesTheLayout)
         EXPECT_EQ(presence != nullptr, c.watched) << c.desktops;
         EXPECT_EQ(present, c.watched) << c.desktops;
     }
+}
+
+TEST(StatusNotifierItemStatus, APassiveItemTellsThePanelOncePerChange)
+{
+    StatusNotifierItem item(QStringLiteral("horalet"), QString(), {}, QDBusObjectPath("/MenuBar"));
+    std::vector<QString> told;
+    QObject::connect(&item, &StatusNotifierItem::NewStatus, [&](const QString& status) { told.push_back(status); });
+    EXPECT_EQ(item.status(), "Active");
+
+    item.setPassive(true);
+    item.setPassive(true);
+    EXPECT_EQ(item.status(), "Passive");
+    item.setPassive(false);
+    EXPECT_EQ(item.status(), "Active");
+    EXPECT_EQ(told, (std::vector<QString>{"Passive", "Active"}));
 }
 
 } // namespace
