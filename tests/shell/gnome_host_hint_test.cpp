@@ -58,8 +58,8 @@ protected:
     Outcome run(std::chrono::milliseconds grace = 0ms, const std::function<void()>& meanwhile = {})
     {
         std::optional<Outcome> outcome;
-        GnomeHostHint hint(bus.connect(QStringLiteral("clock")), store, shellKeys::gnomeHostHintGiven, QStringLiteral("horalet"), grace,
-            [&outcome](Outcome done) { outcome = done; });
+        GnomeHostHint hint(bus.connect(QStringLiteral("clock")), store, shellKeys::gnomeHostHintGiven,
+            QStringLiteral("horalet"), grace, [&outcome](Outcome done) { outcome = done; });
         if (meanwhile) {
             meanwhile();
         }

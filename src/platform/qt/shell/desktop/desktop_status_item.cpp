@@ -49,6 +49,7 @@ DesktopStatusItem::DesktopStatusItem(QDBusConnection bus, QString itemService, L
         showWindow(window.chosen ? nullptr : "没有会话总线");
         return;
     }
+    plasmaWidget_ = PlasmaWidgetPresence::forSession([this](bool present) { notifierItem_.setPassive(present); });
     putNotifierItemOnBus();
     iconStyleWatch_ = std::make_unique<StatusIconStyleWatch>(bus_, [this](StatusIconStyle style) {
         iconStyle_ = style;

@@ -10,6 +10,7 @@
 
 #include "platform/qt/shell/desktop/dbus_menu_exporter.h"
 #include "platform/qt/shell/desktop/label_guide.h"
+#include "platform/qt/shell/desktop/plasma_widget_presence.h"
 #include "platform/qt/shell/desktop/qt_menu.h"
 #include "platform/qt/shell/desktop/status_icon_style.h"
 #include "platform/qt/shell/desktop/status_notifier_item.h"
@@ -94,6 +95,7 @@ private:
     std::optional<shell::StatusGlance> glance_;
     // The hour and minute the face shows, while it shows one.
     std::optional<std::pair<int, int>> faceShown_;
+    std::unique_ptr<PlasmaWidgetPresence> plasmaWidget_;
     QTimer hostGone_;
     bool hadHost_ = false;
     shell::BarLineDetails details_;

@@ -95,4 +95,13 @@ void StatusNotifierItem::ProvideXdgActivationToken(const QString& token)
     }
 }
 
+void StatusNotifierItem::setPassive(bool passive)
+{
+    if (passive == passive_) {
+        return;
+    }
+    passive_ = passive;
+    Q_EMIT NewStatus(status());
+}
+
 } // namespace horalet::platform::qt

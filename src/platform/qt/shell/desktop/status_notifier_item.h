@@ -61,11 +61,14 @@ public:
     // (hosts that find a themed icon by its name prefer it to the pixmaps);
     // none brings the item's own icon back. Announced at once.
     void setIconOverride(std::optional<StatusIconPixmapList> pixmaps);
+    // A passive item is one the panel may tuck away, as Plasma's tray does
+    // while Horalet's own widget shows the clock.
+    void setPassive(bool passive);
 
     QString category() const { return QStringLiteral("ApplicationStatus"); }
     QString id() const { return id_; }
     QString title() const { return title_; }
-    QString status() const { return QStringLiteral("Active"); }
+    QString status() const { return passive_ ? QStringLiteral("Passive") : QStringLiteral("Active"); }
     int windowId() const { return 0; }
     QString iconName() const { return iconOverride_ ? QString() : themeIcon_.name; }
     QString iconThemePath() const { return themeIcon_.themePath; }
@@ -115,6 +118,7 @@ private:
     QString toolTipText_;
     std::optional<StatusIconPixmapList> iconOverride_;
     bool toolTipAnnounced_ = false;
+    bool passive_ = false;
 };
 
 } // namespace horalet::platform::qt
