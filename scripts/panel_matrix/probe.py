@@ -1,0 +1,125 @@
+"""Runs the clock beside a host that is up, finds its item on the screen,
+clicks it and tells what happened: the pictures and the figures behind
+the summary."""
+import time
+
+from update_walk.common import wait_for
+
+from . import pictures, report
+from .screen import PARKED
+
+ITEM_WAIT = 6  # seconds from the clock's start to the first picture: registration and the host's redraw
+CLICKS = (("left", 1), ("right", 3))
+SMALLEST_MENU = (60, 40)
+MENU_CALLS = ("AboutToShow", "AboutToShowGroup", "GetLayout")  # a host reading the clock's exported menu
+
+
+def probe(session, screen, panel, horalet, folder, horalet_env=None):
+    result = {}
+    screen.park()
+    time.sleep(1)
+    empty = screen.grab()
+    clock = session.start("horalet", [str(horalet)], horalet_env)
+    time.sleep(ITEM_WAIT)
+    if clock.poll() is not None:
+        result["horalet_exit"] = clock.returncode
+    shots = []
+    for _ in range(3):
+        shots.append(screen.grab())
+        time.sleep(1.1)
+    item = pictures.box(pictures.changes(empty, shots[0]))
+    text = pictures.ticking(shots)
+    result.update(item_box=item, text_box=text)
+    result["text"] = "panel" if pictures.inside(text, panel) else ("elsewhere" if text else "no")
+    empty.crop(_area(panel)).save(folder / "panel-without.png", optimize=True)
+    shots[-1].crop(_area(panel)).save(folder / "panel.png", optimize=True)
+    if text and not pictures.inside(text, panel):
+        pictures.crop(shots[-1], text, 40, folder / "text-elsewhere.png")
+    target = _target(text, item, panel)
+    result["clicked_at"] = target
+    if target is None:
+        return result
+    for name, button in CLICKS:
+        result[f"{name}_click"] = _click(screen, target, button, panel, clock.pid, folder / f"menu-{name}.png",
+                                         session.logs / "bus-traffic.log")
+    if clock.poll() is not None:
+        result["horalet_exit"] = clock.returncode
+    return result
+
+
+def _area(region):
+    x, y, width, height = region
+    return x, y, x + width, y + height
+
+
+def _target(text, item, panel):
+    """Where a user would click: the ticking text, else what appeared in the
+    panel, else whatever appeared (a window of the clock's own)."""
+    if text:
+        return pictures.centre(text)
+    if item and pictures.inside(item, panel):
+        return pictures.centre(item)
+    return pictures.centre(item) if item else None
+
+
+def _click(screen, target, button, panel, clock_pid, picture, traffic):
+    """What one click brought up. A menu counts as the clock's when the clock
+    owns its window or the host asked the clock for its menu meanwhile; a
+    menu of the host's own (an applet's) does not."""
+    screen.park()
+    time.sleep(0.8)
+    traffic_before = traffic.stat().st_size
+    prior = screen.mapped_windows()
+    before = screen.grab()
+    screen.click(*target, button)
+
+    def new_windows():
+        return {wid: info for wid, info in screen.mapped_windows().items()
+                if wid not in prior and info[2] >= SMALLEST_MENU[0] and info[3] >= SMALLEST_MENU[1]}
+
+    wait_for(4, lambda: bool(new_windows()))
+    time.sleep(1.2)
+    appeared = new_windows()
+    after = screen.grab()
+    asked = report.bus_traffic(traffic, traffic_before)
+    outcome = {"asked": asked}
+    if appeared:
+        menu = pictures.union(*[info[:4] for info in appeared.values()])
+        owners = {info[4] for info in appeared.values()}
+        outcome["window_titles"] = sorted({info[5] for info in appeared.values() if info[5]})
+    else:
+        outside_panel = pictures.changes(before, after)
+        x, y, width, height = panel
+        outside_panel.paste(0, (x, y, x + width, y + height))
+        menu = pictures.box(outside_panel)
+        if menu and (menu[2] < SMALLEST_MENU[0] or menu[3] < SMALLEST_MENU[1]):
+            menu = None
+        owners = set()
+    menu_asked = any(call in asked.get("calls", {}) for call in MENU_CALLS)
+    if menu is None:
+        outcome["menu"] = None
+    elif clock_pid in owners:
+        outcome["menu"] = "the clock's own"
+    elif menu_asked:
+        outcome["menu"] = "drawn by the host"
+    else:
+        outcome["menu"] = "a menu of the host's, not the clock's"
+    outcome["menu_box"] = menu
+    outcome["opened"] = menu is not None and (clock_pid in owners or menu_asked)
+    pictures.crop(after, pictures.union(menu, _near(target, panel)), 4, picture)
+    _close(screen, prior)
+    return outcome
+
+
+def _near(target, panel):
+    """The stretch of panel around the clicked point, for the picture."""
+    x, _ = target
+    return max(0, x - 150), panel[1], 300, panel[3]
+
+
+def _close(screen, prior):
+    screen.key("Escape")
+    if not wait_for(2, lambda: set(screen.mapped_windows()) <= set(prior)):
+        screen.xdotool("mousemove", *PARKED, "click", 1)
+        wait_for(2, lambda: set(screen.mapped_windows()) <= set(prior))
+    time.sleep(0.5)
