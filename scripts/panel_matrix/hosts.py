@@ -107,7 +107,7 @@ HOSTS = [
          env={"XDG_CURRENT_DESKTOP": "GNOME", "XDG_SESSION_TYPE": "x11", "XDG_SESSION_DESKTOP": "gnome"},
          settings="[org/gnome/shell]\nenabled-extensions=['ubuntu-appindicators@ubuntu.com']\n"
                   "disable-user-extensions=false\nwelcome-dialog-last-shown-version='99'\n",
-         system_bus=True, start_timeout=60, settle=6, escape_first=True),
+         system_bus=True, start_timeout=60, settle=15, escape_first=True),
     Host("cinnamon", "Cinnamon 5.6 (cinnamon + xapp-sn-watcher)", ["cinnamon", "xapp-sn-watcher"], BOTTOM,
          [("cinnamon", ["cinnamon"]), ("xapp-sn-watcher", ["/usr/libexec/xapps/sn-watcher/xapp-sn-watcher"])],
          owns_prefix("org.x.StatusIconMonitor", WATCHER),

@@ -64,3 +64,50 @@ def crop(picture, area, margin, path):
     left, top = max(0, x - margin), max(0, y - margin)
     right, bottom = min(picture.width, x + width + margin), min(picture.height, y + height + margin)
     picture.crop((left, top, right, bottom)).save(path, optimize=True)
+
+
+def new_parts(before, after, region):
+    """What appeared in the region that the picture before showed nowhere in
+    the same rows: the new item, not the neighbours it pushed aside."""
+    mask = changes(before, after, region)
+    found = []
+    for left, right in _column_runs(mask, region):
+        part = box(mask.crop((left, region[1], right, region[1] + region[3])))
+        if part is None:
+            continue
+        area = (left, region[1] + part[1], right - left, part[3])
+        if not _shown_anywhere_in_row(after, before, area):
+            found.append(area)
+    return union(*found)
+
+
+def _column_runs(mask, region, gap=3):
+    x, y, width, height = region
+    strip = mask.crop((x, y, x + width, y + height))
+    used = [strip.crop((column, 0, column + 1, height)).getbbox() is not None for column in range(width)]
+    runs, start, last = [], None, None
+    for column, set_here in enumerate(used):
+        if not set_here:
+            continue
+        if start is None:
+            start = column
+        elif column - last > gap:
+            runs.append((x + start, x + last + 1))
+            start = column
+        last = column
+    if start is not None:
+        runs.append((x + start, x + last + 1))
+    return runs
+
+
+def _shown_anywhere_in_row(after, before, area):
+    x, y, width, height = area
+    wanted = after.convert("RGB").crop((x, y, x + width, y + height))
+    row = before.convert("RGB").crop((0, y, before.width, y + height))
+    for offset in range(0, before.width - width + 1):
+        if offset == x:
+            continue
+        difference = ImageChops.difference(wanted, row.crop((offset, 0, offset + width, height)))
+        if max(high for _, high in difference.getextrema()) <= THRESHOLD:
+            return True
+    return False

@@ -8,10 +8,16 @@ from update_walk.common import wait_for
 from . import pictures, report
 from .screen import PARKED
 
+SETTINGS = (("localeID", "zh_CN"), ("showSeconds", "-bool", "true"))  # seconds on: the text is what changes each second
 ITEM_WAIT = 6  # seconds from the clock's start to the first picture: registration and the host's redraw
 CLICKS = (("left", 1), ("right", 3))
 SMALLEST_MENU = (60, 40)
 MENU_CALLS = ("AboutToShow", "AboutToShowGroup", "GetLayout")  # a host reading the clock's exported menu
+
+
+def configure(session, horalet):
+    for setting in SETTINGS:
+        session.run([str(horalet), "defaults", "write", *setting])
 
 
 def probe(session, screen, panel, horalet, folder, horalet_env=None):
@@ -27,14 +33,17 @@ def probe(session, screen, panel, horalet, folder, horalet_env=None):
     for _ in range(3):
         shots.append(screen.grab())
         time.sleep(1.1)
-    item = pictures.box(pictures.changes(empty, shots[0]))
+    item = pictures.new_parts(empty, shots[0], panel) or pictures.box(pictures.changes(empty, shots[0]))
     text = pictures.ticking(shots)
+    own_window = _window_holding(screen, text, clock.pid)
     result.update(item_box=item, text_box=text)
-    result["text"] = "panel" if pictures.inside(text, panel) else ("elsewhere" if text else "no")
+    if own_window:
+        result["text"] = "window"
+        pictures.crop(shots[-1], own_window, 2, folder / "window.png")
+    else:
+        result["text"] = "panel" if pictures.inside(text, panel) else ("elsewhere" if text else "no")
     empty.crop(_area(panel)).save(folder / "panel-without.png", optimize=True)
     shots[-1].crop(_area(panel)).save(folder / "panel.png", optimize=True)
-    if text and not pictures.inside(text, panel):
-        pictures.crop(shots[-1], text, 40, folder / "text-elsewhere.png")
     target = _target(text, item, panel)
     result["clicked_at"] = target
     if target is None:
@@ -45,6 +54,17 @@ def probe(session, screen, panel, horalet, folder, horalet_env=None):
     if clock.poll() is not None:
         result["horalet_exit"] = clock.returncode
     return result
+
+
+def _window_holding(screen, text, clock_pid):
+    """The clock's own window the ticking text is in, if it is in one."""
+    if not text:
+        return None
+    x, y = pictures.centre(text)
+    for left, top, width, height, pid, _ in screen.mapped_windows().values():
+        if pid == clock_pid and left <= x < left + width and top <= y < top + height:
+            return left, top, width, height
+    return None
 
 
 def _area(region):

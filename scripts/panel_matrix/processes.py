@@ -16,11 +16,11 @@ class Processes:
         self.mark = mark
         self.started = []
 
-    def start(self, name, command, env, user=None):
+    def start(self, name, command, env, owner=None, stdin=subprocess.DEVNULL):
+        """Starts a command, as owner (uid, gid) when given."""
         log = open(self.logs / f"{name}.log", "ab")
         process = subprocess.Popen(command, env=dict(env, **{MARK: self.mark}), stdout=log, stderr=subprocess.STDOUT,
-                                   stdin=subprocess.DEVNULL, start_new_session=True, user=user,
-                                   cwd="/" if user else None)
+                                   stdin=stdin, start_new_session=True, **as_owner(owner))
         log.close()
         self.started.append(process)
         return process
@@ -61,3 +61,10 @@ def _signal_group(pid, number):
         os.killpg(pid, number)
     except ProcessLookupError:
         pass
+
+
+def as_owner(owner):
+    """Popen's arguments that run a command as owner (uid, gid), or as this user for None."""
+    if owner is None:
+        return {}
+    return {"user": owner[0], "group": owner[1], "extra_groups": [], "cwd": "/"}

@@ -31,7 +31,8 @@ def yes_no(value):
 
 
 def verdicts(result):
-    text = {"panel": "yes", "elsewhere": "in a window of its own", "no": "no"}.get(result.get("text"), "?")
+    text = {"panel": "yes", "window": "in the clock's own window", "elsewhere": "outside the panel",
+            "no": "no"}.get(result.get("text"), "?")
     clicks = []
     for name in ("left", "right"):
         click = result.get(f"{name}_click")

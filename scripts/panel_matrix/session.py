@@ -9,7 +9,7 @@ from pathlib import Path
 
 from update_walk.common import wait_for
 
-from .processes import Processes
+from .processes import Processes, as_owner
 
 
 class HostFailed(Exception):
@@ -42,15 +42,21 @@ class Session:
                 os.chown(path, *self.owner)
         return env
 
-    def start(self, name, command, extra=None):
-        user = self.owner[0] if self.owner else None
-        return self.processes.start(name, command, dict(self.env, **(extra or {})), user=user)
+    def write(self, name, text, mode=0o644):
+        """A file in the session's folder that the session's owner can read."""
+        path = self.folder / name
+        path.write_text(text)
+        path.chmod(mode)
+        if self.owner:
+            os.chown(path, *self.owner)
+
+    def start(self, name, command, extra=None, stdin=subprocess.DEVNULL):
+        return self.processes.start(name, command, dict(self.env, **(extra or {})), self.owner, stdin)
 
     def run(self, command, extra=None, timeout=30):
         """Runs a short command in the session's environment; its output."""
-        user = self.owner[0] if self.owner else None
         result = subprocess.run(command, env=dict(self.env, **(extra or {})), capture_output=True, text=True,
-                                timeout=timeout, check=False, user=user, cwd="/" if user else None)
+                                timeout=timeout, check=False, **as_owner(self.owner))
         return result.stdout
 
     def start_display(self):
