@@ -126,15 +126,15 @@ def _click(screen, target, button, panel, clock_pid, picture, traffic):
         outcome["menu"] = "a menu of the host's, not the clock's"
     outcome["menu_box"] = menu
     outcome["opened"] = menu is not None and (clock_pid in owners or menu_asked)
-    pictures.crop(after, pictures.union(menu, _near(target, panel)), 4, picture)
+    pictures.crop(after, pictures.union(menu, _near(target)), 4, picture)
     _close(screen, prior)
     return outcome
 
 
-def _near(target, panel):
+def _near(target):
     """The stretch of panel around the clicked point, for the picture."""
-    x, _ = target
-    return max(0, x - 150), panel[1], 300, panel[3]
+    x, y = target
+    return max(0, x - 150), max(0, y - 16), 300, 32
 
 
 def _close(screen, prior):
