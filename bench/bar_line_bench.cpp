@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "app/bar_lines.h"
+#include "app/delegate/bar_lines.h"
 #include "clock/clock_format.h"
 #include "clock/settings_keys.h"
 #include "platform/qt/shell/bar/bar_encoding.h"

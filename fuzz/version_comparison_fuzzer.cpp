@@ -8,7 +8,7 @@
 #include <cstdlib>
 
 #include "fuzz_fields.h"
-#include "platform/updater/engine/version_comparison.h"
+#include "platform/updater/core/version_comparison.h"
 
 namespace {
 

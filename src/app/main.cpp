@@ -3,20 +3,20 @@
 #include <string>
 #include <vector>
 
-#include "app/bar_lines.h"
 #include "app/cli/clock_request.h"
 #include "app/cli/command_line.h"
-#include "app/clock_app.h"
+#include "app/cli/host_services.h"
 #include "app/clock_text_samples.h"
-#include "app/host_services.h"
+#include "app/delegate/bar_lines.h"
+#include "app/delegate/clock_app.h"
 #include "clock/settings_keys.h"
 #include "platform/linux/system/standard_streams.h"
 #include "platform/qt/json_preferences_file.h"
 #include "platform/qt/shell/desktop/single_instance.h"
 #include "platform/qt/shell/qt_shell.h"
+#include "platform/updater/dialogs/qt_update_dialogs.h"
 #include "platform/updater/engine/engine_factory.h"
-#include "platform/updater/engine/update_dialogs.h"
-#include "platform/updater/engine/update_network.h"
+#include "platform/updater/network/qt_update_network.h"
 #include "settings/settings_view.h"
 #include "updates/app_updates.h"
 

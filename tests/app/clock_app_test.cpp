@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/clock_app.h"
+#include "app/delegate/clock_app.h"
 #include "clock_fixture.h"
 
 namespace horalet::testing {

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/app_delegate.h"
+#include "app/delegate/app_delegate.h"
 #include "platform/foundation/instant.h"
 #include "platform/shell/menu.h"
 #include "support/fake_platform.h"

@@ -12,8 +12,9 @@
 #include "engine_test_support.h"
 #include "platform/foundation/preferences_store.h"
 #include "platform/linux/atomic_file.h"
+#include "platform/updater/core/program_replacement.h"
 #include "platform/updater/engine/engine_factory.h"
-#include "platform/updater/engine/program_replacement.h"
+#include "platform/updater/network/qt_update_network.h"
 #include "test_signing.h"
 
 namespace horalet::platform::updater::engine {

@@ -6,6 +6,7 @@
 
 #include "clock/settings_keys.h"
 #include "platform/linux/atomic_file.h"
+#include "platform/updater/network/qt_update_network.h"
 
 namespace horalet::testing {
 

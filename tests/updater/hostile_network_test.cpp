@@ -7,7 +7,7 @@
 
 #include "engine_test_support.h"
 #include "platform/linux/atomic_file.h"
-#include "platform/updater/engine/folder_lock.h"
+#include "platform/updater/core/folder_lock.h"
 #include "test_signing.h"
 
 namespace horalet::platform::updater::engine {

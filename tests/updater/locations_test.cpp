@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/linux/paths.h"
+#include "platform/updater/core/leftovers.h"
 #include "platform/updater/engine/fetch_rules.h"
-#include "platform/updater/engine/leftovers.h"
 
 namespace horalet::platform::updater::engine {
 namespace {

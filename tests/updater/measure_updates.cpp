@@ -27,9 +27,9 @@
 #include <utility>
 
 #include "engine_test_support.h"
-#include "platform/updater/engine/mapped_file.h"
-#include "platform/updater/engine/package_check.h"
-#include "platform/updater/engine/update_network.h"
+#include "platform/updater/core/mapped_file.h"
+#include "platform/updater/core/package_check.h"
+#include "platform/updater/network/qt_update_network.h"
 #include "test_signing.h"
 
 namespace {

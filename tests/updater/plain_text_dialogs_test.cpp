@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "engine_test_support.h"
-#include "platform/updater/engine/update_dialogs.h"
+#include "platform/updater/dialogs/qt_update_dialogs.h"
 #include "test_signing.h"
 
 namespace horalet::platform::updater::engine {

@@ -10,8 +10,8 @@
 #include <unistd.h>
 
 #include "platform/linux/atomic_file.h"
-#include "platform/updater/engine/program_file.h"
-#include "platform/updater/engine/program_replacement.h"
+#include "platform/updater/core/program_file.h"
+#include "platform/updater/core/program_replacement.h"
 #include "test_signing.h"
 
 namespace horalet::platform::updater::engine {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "platform/updater/engine/check_schedule.h"
-#include "platform/updater/engine/ed25519.h"
-#include "platform/updater/engine/package_marker.h"
+#include "platform/updater/core/check_schedule.h"
+#include "platform/updater/core/ed25519.h"
+#include "platform/updater/core/package_marker.h"
 #include "test_signing.h"
 
 #include <QByteArray>

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/updater/engine/version_comparison.h"
+#include "platform/updater/core/version_comparison.h"
 
 namespace horalet::platform::updater::engine {
 namespace {

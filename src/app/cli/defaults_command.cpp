@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "app/cli/command_line.h"
-#include "app/host_services.h"
+#include "app/cli/host_services.h"
 #include "clock/settings_keys.h"
 #include "platform/foundation/text.h"
 #include "platform/qt/json_preferences_file.h"

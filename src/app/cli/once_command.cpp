@@ -1,8 +1,8 @@
 #include "app/cli/once_command.h"
 
 #include "app/cli/command_line.h"
+#include "app/cli/host_services.h"
 #include "app/cli/instant_parser.h"
-#include "app/host_services.h"
 #include "clock/clock_format.h"
 #include "clock/settings_keys.h"
 

@@ -1,6 +1,6 @@
 #include "app/cli/zones_command.h"
 
-#include "app/host_services.h"
+#include "app/cli/host_services.h"
 #include "clock/settings_keys.h"
 #include "clock/zone_choice.h"
 

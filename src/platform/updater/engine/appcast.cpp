@@ -3,8 +3,8 @@
 #include <QXmlStreamReader>
 #include <algorithm>
 
-#include "platform/updater/engine/ed25519.h"
-#include "platform/updater/engine/version_comparison.h"
+#include "platform/updater/core/ed25519.h"
+#include "platform/updater/core/version_comparison.h"
 
 namespace horalet::platform::updater::engine {
 

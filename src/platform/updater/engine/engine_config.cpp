@@ -11,7 +11,7 @@
 #include "engine_build_config.h"
 #include "platform/foundation/log.h"
 #include "platform/linux/paths.h"
-#include "platform/updater/engine/ed25519.h"
+#include "platform/updater/core/ed25519.h"
 #include "platform/updater/engine/fetch_rules.h"
 
 namespace horalet::platform::updater::engine {

@@ -11,13 +11,13 @@
 #include <unistd.h>
 
 #include "platform/linux/atomic_file.h"
-#include "platform/updater/engine/check_schedule.h"
-#include "platform/updater/engine/leftovers.h"
-#include "platform/updater/engine/mapped_file.h"
-#include "platform/updater/engine/private_folder.h"
-#include "platform/updater/engine/program_file.h"
-#include "platform/updater/engine/program_replacement.h"
-#include "platform/updater/engine/update_failure.h"
+#include "platform/updater/core/check_schedule.h"
+#include "platform/updater/core/leftovers.h"
+#include "platform/updater/core/mapped_file.h"
+#include "platform/updater/core/private_folder.h"
+#include "platform/updater/core/program_file.h"
+#include "platform/updater/core/program_replacement.h"
+#include "platform/updater/core/update_failure.h"
 
 namespace horalet::platform::updater::engine {
 

@@ -13,10 +13,10 @@
 #include "platform/foundation/clock.h"
 #include "platform/foundation/observed_value.h"
 #include "platform/foundation/preferences_store.h"
+#include "platform/updater/core/folder_lock.h"
+#include "platform/updater/core/package_check.h"
 #include "platform/updater/engine/appcast.h"
 #include "platform/updater/engine/engine_config.h"
-#include "platform/updater/engine/folder_lock.h"
-#include "platform/updater/engine/package_check.h"
 #include "platform/updater/engine/update_network.h"
 #include "platform/updater/updater.h"
 

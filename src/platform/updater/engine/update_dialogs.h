@@ -25,7 +25,4 @@ public:
 // Dialogs that show nothing and answer "later": the terminal clock's.
 std::unique_ptr<UpdateDialogs> makeSilentUpdateDialogs();
 
-// Message boxes on Qt Widgets; they need a QApplication.
-std::unique_ptr<UpdateDialogs> makeQtUpdateDialogs();
-
 } // namespace horalet::platform::updater::engine

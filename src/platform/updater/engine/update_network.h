@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/updater/engine/package_check.h"
+#include "platform/updater/core/package_check.h"
 
 namespace horalet::platform::updater::engine {
 
@@ -58,8 +58,5 @@ public:
     // The signature check, safe to call from any thread.
     virtual Ed25519Verifier ed25519Verifier() const = 0;
 };
-
-// Qt Network for the transfers and OpenSSL for the signatures.
-std::unique_ptr<UpdateNetwork> makeQtUpdateNetwork();
 
 } // namespace horalet::platform::updater::engine

@@ -1,4 +1,4 @@
-#include "app/clock_app.h"
+#include "app/delegate/clock_app.h"
 
 namespace horalet::app {
 

@@ -2,7 +2,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "platform/updater/engine/update_dialogs.h"
+#include "platform/updater/dialogs/qt_update_dialogs.h"
 
 namespace horalet::platform::updater::engine {
 

@@ -1,10 +1,10 @@
-#include "app/app_delegate.h"
+#include "app/delegate/app_delegate.h"
 
 #include <cmath>
 #include <string>
 #include <utility>
 
-#include "app/menu_dates.h"
+#include "app/delegate/menu_dates.h"
 #include "clock/clock_format.h"
 #include "clock/settings_keys.h"
 #include "updates/app_updates.h"

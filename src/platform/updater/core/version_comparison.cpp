@@ -1,4 +1,4 @@
-#include "platform/updater/engine/version_comparison.h"
+#include "platform/updater/core/version_comparison.h"
 
 #include <algorithm>
 #include <vector>

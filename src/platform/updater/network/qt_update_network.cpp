@@ -1,8 +1,9 @@
+#include "platform/updater/network/qt_update_network.h"
+
 #include <QNetworkAccessManager>
 
-#include "platform/updater/engine/ed25519.h"
-#include "platform/updater/engine/http_transfer.h"
-#include "platform/updater/engine/update_network.h"
+#include "platform/updater/core/ed25519.h"
+#include "platform/updater/network/http_transfer.h"
 
 namespace horalet::platform::updater::engine {
 

@@ -1,4 +1,4 @@
-#include "platform/updater/engine/leftovers.h"
+#include "platform/updater/core/leftovers.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "platform/updater/engine/package_marker.h"
+#include "platform/updater/core/package_marker.h"
 
 #include <set>
 

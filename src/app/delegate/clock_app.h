@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/app_delegate.h"
+#include "app/delegate/app_delegate.h"
 #include "platform/shell/application.h"
 
 namespace horalet::app {

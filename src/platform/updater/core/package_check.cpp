@@ -1,9 +1,9 @@
-#include "platform/updater/engine/package_check.h"
+#include "platform/updater/core/package_check.h"
 
-#include "platform/updater/engine/mapped_file.h"
-#include "platform/updater/engine/package_marker.h"
-#include "platform/updater/engine/update_failure.h"
-#include "platform/updater/engine/version_comparison.h"
+#include "platform/updater/core/mapped_file.h"
+#include "platform/updater/core/package_marker.h"
+#include "platform/updater/core/update_failure.h"
+#include "platform/updater/core/version_comparison.h"
 
 namespace horalet::platform::updater::engine {
 

@@ -1,4 +1,4 @@
-#include "platform/updater/engine/program_replacement.h"
+#include "platform/updater/core/program_replacement.h"
 
 #include <cerrno>
 #include <cstring>
@@ -6,7 +6,7 @@
 #include <unistd.h>
 
 #include "platform/linux/atomic_file.h"
-#include "platform/updater/engine/folder_lock.h"
+#include "platform/updater/core/folder_lock.h"
 
 namespace horalet::platform::updater::engine {
 

@@ -1,4 +1,4 @@
-#include "platform/updater/engine/http_transfer.h"
+#include "platform/updater/network/http_transfer.h"
 
 #include <QNetworkReply>
 #include <QNetworkRequest>

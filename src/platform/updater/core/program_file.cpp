@@ -1,4 +1,4 @@
-#include "platform/updater/engine/program_file.h"
+#include "platform/updater/core/program_file.h"
 
 #include <array>
 #include <cerrno>

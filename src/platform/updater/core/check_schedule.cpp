@@ -1,4 +1,4 @@
-#include "platform/updater/engine/check_schedule.h"
+#include "platform/updater/core/check_schedule.h"
 
 #include <algorithm>
 

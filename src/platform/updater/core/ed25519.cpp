@@ -1,4 +1,4 @@
-#include "platform/updater/engine/ed25519.h"
+#include "platform/updater/core/ed25519.h"
 
 #include <memory>
 #include <openssl/evp.h>

@@ -1,4 +1,4 @@
-#include "platform/updater/engine/folder_lock.h"
+#include "platform/updater/core/folder_lock.h"
 
 #include <cerrno>
 #include <cstring>

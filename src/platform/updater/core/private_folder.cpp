@@ -1,4 +1,4 @@
-#include "platform/updater/engine/private_folder.h"
+#include "platform/updater/core/private_folder.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "app/host_services.h"
+#include "app/cli/host_services.h"
 
 #include "clock/settings_keys.h"
 #include "platform/qt/json_preferences_file.h"

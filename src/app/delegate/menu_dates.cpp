@@ -1,4 +1,4 @@
-#include "app/menu_dates.h"
+#include "app/delegate/menu_dates.h"
 
 #include <string_view>
 

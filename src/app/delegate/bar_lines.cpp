@@ -1,8 +1,8 @@
-#include "app/bar_lines.h"
+#include "app/delegate/bar_lines.h"
 
 #include <algorithm>
 
-#include "app/menu_dates.h"
+#include "app/delegate/menu_dates.h"
 #include "clock/clock_format.h"
 
 namespace horalet::app {

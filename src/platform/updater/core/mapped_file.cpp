@@ -1,4 +1,4 @@
-#include "platform/updater/engine/mapped_file.h"
+#include "platform/updater/core/mapped_file.h"
 
 #include <cerrno>
 #include <cstring>
