@@ -1,10 +1,15 @@
 """The panel hosts Debian 12 offers under X, each as the packages it needs,
 the settings a first start wants, the programs to start and where its
 panel lies on the 1024×768 screen."""
+import json
 import time
 from dataclasses import dataclass, field
 from pathlib import Path
 from typing import Callable
+
+from update_walk.common import wait_for
+
+from .session import HostFailed
 
 OPENBOX = ["openbox", "--config-file", "/etc/xdg/openbox/rc.xml"]
 AYATANA_SERVICE = "/usr/libexec/ayatana-indicator-application/ayatana-indicator-application-service"
@@ -26,7 +31,7 @@ class Host:
     start_timeout: float = 30
     settle: float = 3
     escape_first: bool = False  # the desktop opens with an overview to dismiss
-    plasmoid: bool = False
+    widget: bool = False  # adds the clock's Plasma widget from the build folder to the panel
 
 
 def owns(name):
@@ -75,6 +80,15 @@ def xfce_panel(plugin):
 """}
 
 
+def plasma(name, title, widget=False):
+    return Host(name, title, ["plasma-workspace", "plasma-desktop", "kded5"], BOTTOM,
+                [("kded5", ["kded5"]), ("plasmashell", ["plasmashell", "--no-respawn"])],
+                owns_prefix("org.kde.plasmashell", WATCHER),
+                env={"XDG_CURRENT_DESKTOP": "KDE", "KDE_SESSION_VERSION": "5", "KDE_FULL_SESSION": "true",
+                     "QT_QUICK_BACKEND": "software", "QT_QPA_PLATFORM": "xcb"},
+                start_timeout=90, settle=15, widget=widget)
+
+
 TOP = (0, 0, 1024, 32)
 BOTTOM = (0, 712, 1024, 56)
 
@@ -95,12 +109,8 @@ HOSTS = [
          ["xfce4-panel", "xfce4-indicator-plugin", "ayatana-indicator-application"], TOP,
          [("indicator-service", [AYATANA_SERVICE]), ("xfce4-panel", ["xfce4-panel"])], owns(WATCHER),
          env={"XDG_CURRENT_DESKTOP": "XFCE"}, files=xfce_panel("indicator")),
-    Host("kde-plasma", "KDE Plasma 5.27 system tray", ["plasma-workspace", "plasma-desktop", "kded5"], BOTTOM,
-         [("kded5", ["kded5"]), ("plasmashell", ["plasmashell", "--no-respawn"])],
-         owns_prefix("org.kde.plasmashell", WATCHER),
-         env={"XDG_CURRENT_DESKTOP": "KDE", "KDE_SESSION_VERSION": "5", "KDE_FULL_SESSION": "true",
-              "QT_QUICK_BACKEND": "software", "QT_QPA_PLATFORM": "xcb"},
-         start_timeout=90, settle=15),
+    plasma("kde-plasma", "KDE Plasma 5.27 system tray"),
+    plasma("kde-plasma-widget", "KDE Plasma 5.27 panel with the Horalet widget", widget=True),
     Host("gnome-appindicator", "GNOME 43 + AppIndicator extension (gnome-shell-extension-appindicator)",
          ["gnome-shell", "gnome-shell-extension-appindicator"], TOP,
          [("gnome-shell", ["gnome-shell", "--x11"])], owns(WATCHER),
@@ -136,6 +146,28 @@ def prepare(session, host):
         target.parent.mkdir(parents=True, exist_ok=True)
         target.write_text(text)
     session.env.update(host.env)
+
+
+def plasma_widget_id(build):
+    """The id of the Plasma widget the build folder carries, or None."""
+    for metadata in sorted((build / "share/plasma/plasmoids").glob("*/metadata.json")):
+        return json.loads(metadata.read_text())["KPlugin"]["Id"]
+    return None
+
+
+def shows_widgets_from(session, build):
+    """Plasma looks for widgets in the build folder first, as where they are installed."""
+    session.env["XDG_DATA_DIRS"] = f"{build.resolve()}/share:/usr/local/share:/usr/share"
+
+
+def add_plasma_widget(session, widget):
+    def evaluate(script):
+        return session.run(["dbus-send", "--session", "--print-reply", "--dest=org.kde.plasmashell", "/PlasmaShell",
+                            "org.kde.PlasmaShell.evaluateScript", f"string:{script}"])
+
+    if not wait_for(60, lambda: "method return" in evaluate('if (panels().length == 0) throw "no panel yet";')):
+        raise HostFailed("plasmashell has no panel to add the widget to")
+    evaluate(f'panels()[0].addWidget("{widget}")')
 
 
 def start(session, host):
