@@ -48,6 +48,7 @@ def probe(session, screen, panel, horalet, folder, horalet_env=None):
     result["clicked_at"] = target
     if target is None:
         return result
+    pictures.crop(shots[-1], _near(target), 0, folder / "item.png")
     for name, button in CLICKS:
         result[f"{name}_click"] = _click(screen, target, button, panel, clock.pid, folder / f"menu-{name}.png",
                                          session.logs / "bus-traffic.log")

@@ -35,7 +35,8 @@ class SwayHost:
 
 
 WAYBAR_CONFIG = {"position": "top", "height": 28, "modules-right": ["tray"], "tray": {"spacing": 8}}
-WAYBAR_STYLE = f'* {{ font-family: "{FONT}"; font-size: 13px; }}\nwindow#waybar {{ background: #2b303b; color: #ffffff; }}\n'
+WAYBAR_STYLE = (f'* {{ font-family: "{FONT}"; font-size: 13px; }}\n'
+                "window#waybar { background: #2b303b; color: #ffffff; }\n")
 
 HOSTS = [
     SwayHost("waybar", "waybar tray (sway 1.7, headless)", ["sway", "waybar", "grim"],
@@ -45,12 +46,20 @@ HOSTS = [
 ]
 
 
+def ensure_user():
+    try:
+        pwd.getpwnam(USER)
+    except KeyError:
+        subprocess.run(["useradd", "--create-home", "--shell", "/usr/sbin/nologin", USER], check=True)
+
+
 class SwayScreen:
     def __init__(self, session):
         self.session = session
         self.shots = 0
-        self.pointer = session.start("virtual-pointer", [sys.executable, str(Path(__file__).with_name("virtual_pointer.py")),
-                                                         "1024", "768"], stdin=subprocess.PIPE)
+        helper = Path(__file__).with_name("virtual_pointer.py")
+        self.pointer = session.start("virtual-pointer", [sys.executable, str(helper), "1024", "768"],
+                                     stdin=subprocess.PIPE)
         time.sleep(1)
         if self.pointer.poll() is not None:
             raise HostFailed("no virtual pointer (see logs/virtual-pointer.log)")

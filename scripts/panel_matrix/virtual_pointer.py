@@ -74,7 +74,8 @@ def connect():
             break
     if manager is None:
         raise SystemExit(f"virtual_pointer: the compositor offers no {MANAGER_INTERFACE}")
-    send(connection, REGISTRY, 0, struct.pack("=I", manager) + string(MANAGER_INTERFACE) + struct.pack("=II", 1, MANAGER))
+    bind = struct.pack("=I", manager) + string(MANAGER_INTERFACE) + struct.pack("=II", 1, MANAGER)
+    send(connection, REGISTRY, 0, bind)  # wl_registry.bind
     send(connection, MANAGER, 0, struct.pack("=II", 0, POINTER))  # create_virtual_pointer(default seat, id)
     return connection
 
