@@ -13,6 +13,8 @@ ITEM_WAIT = 6  # seconds from the clock's start to the first picture: registrati
 CLICKS = (("left", 1), ("right", 3))
 SMALLEST_MENU = (60, 40)
 MENU_CALLS = ("AboutToShow", "AboutToShowGroup", "GetLayout")  # a host reading the clock's exported menu
+CLICK_CALLS = ("Activate", "ContextMenu", "SecondaryActivate", "ButtonPress", "ButtonRelease")
+CLOCKS_OWN, DRAWN_BY_HOST, HOSTS_OWN = "the clock's own", "drawn by the host", "a menu of the host's, not the clock's"
 
 
 def configure(session, horalet):
@@ -116,20 +118,28 @@ def _click(screen, target, button, panel, clock_pid, picture, traffic):
         if menu and (menu[2] < SMALLEST_MENU[0] or menu[3] < SMALLEST_MENU[1]):
             menu = None
         owners = set()
-    menu_asked = any(call in asked.get("calls", {}) for call in MENU_CALLS)
-    if menu is None:
-        outcome["menu"] = None
-    elif clock_pid in owners:
-        outcome["menu"] = "the clock's own"
-    elif menu_asked:
-        outcome["menu"] = "drawn by the host"
-    else:
-        outcome["menu"] = "a menu of the host's, not the clock's"
+    outcome["menu"] = _whose_menu(menu, owners, clock_pid, asked.get("calls", {}))
     outcome["menu_box"] = menu
-    outcome["opened"] = menu is not None and (clock_pid in owners or menu_asked)
+    outcome["opened"] = outcome["menu"] in (CLOCKS_OWN, DRAWN_BY_HOST)
     pictures.crop(after, pictures.union(menu, _near(target)), 4, picture)
     _close(screen, prior)
     return outcome
+
+
+def _whose_menu(menu, owners, clock_pid, calls):
+    """Whose menu came up: the clock's own window; the clock's menu drawn by
+    the host, which read it on the bus; or, where no window tells its owner
+    (a popup under sway), the clock's when the host asked the clock to open
+    it. Anything else is a menu of the host's own."""
+    if menu is None:
+        return None
+    if clock_pid in owners:
+        return CLOCKS_OWN
+    if any(call in calls for call in MENU_CALLS):
+        return DRAWN_BY_HOST
+    if not owners and any(call in calls for call in CLICK_CALLS):
+        return CLOCKS_OWN
+    return HOSTS_OWN
 
 
 def _near(target):

@@ -32,7 +32,7 @@ def yes_no(value):
 
 def verdicts(result):
     text = {"panel": "yes", "window": "in the clock's own window", "elsewhere": "outside the panel",
-            "no": "no"}.get(result.get("text"), "?")
+            "no": "no"}.get(result.get("text"), "not measured")
     clicks = []
     for name in ("left", "right"):
         click = result.get(f"{name}_click")
