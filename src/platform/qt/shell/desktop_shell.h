@@ -8,6 +8,7 @@
 
 #include "platform/foundation/signal.h"
 #include "platform/shell/alert.h"
+#include "platform/shell/bar_line.h"
 #include "platform/shell/font.h"
 #include "platform/shell/status_bar.h"
 #include "platform/shell/window.h"
@@ -43,6 +44,9 @@ public:
     // should exit with. Until this process ends, a later instance's request
     // runs `openSettings`.
     virtual std::optional<int> deferToRunningInstance(std::function<void()> openSettings) = 0;
+
+    // Completes the title into what tooltips show beside it (the full date).
+    virtual void setLineDetails(shell::BarLineDetails details) = 0;
 
     // Feeds the system bus's time-and-date and sleep services into the
     // watches. False when nobody there tells of sleep: then the wake watch

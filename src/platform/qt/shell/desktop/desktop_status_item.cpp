@@ -32,13 +32,12 @@ DesktopStatusItem::DesktopStatusItem(QDBusConnection bus, QString itemService, L
         showWindow("没有会话总线");
         return;
     }
-    bus_.registerObject(StatusNotifierItem::objectPath(), &notifierItem_,
-        QDBusConnection::ExportAllProperties | QDBusConnection::ExportAllSignals);
-    bus_.registerService(itemService_);
-    registration_ = std::make_unique<StatusNotifierRegistration>(
-        bus_, itemService_, [this](bool present) { hostPresenceChanged(present); });
-    // Register once launching has given the item its menu and first title.
-    QTimer::singleShot(0, registration_.get(), [this] { registration_->start(); });
+    putNotifierItemOnBus();
+    xapp_ = std::make_unique<XAppStatusItem>(
+        bus_, xappIconName(notifierItem_.iconName(), notifierItem_.iconThemePath()),
+        [this](const QPoint& point) { openMenuAt(point); }, [this](bool shown) { xappShown(shown); });
+    // Choose once launching has given the item its menu and first title.
+    QTimer::singleShot(0, &notifierItem_, [this] { xapp_->start(); });
 }
 
 DesktopStatusItem::~DesktopStatusItem()
@@ -86,6 +85,10 @@ void DesktopStatusItem::setTitle(const std::string& title)
     if (window_) {
         window_->setTitle(text);
     }
+    if (xapp_) {
+        xapp_->setLabel(
+            text, [this] { return details_ ? QString::fromStdString(details_(title_, true).tooltip) : QString(); });
+    }
 }
 
 void DesktopStatusItem::setFont(const shell::Font& font)
@@ -109,6 +112,31 @@ void DesktopStatusItem::hostPresenceChanged(bool present)
     } else {
         showWindow("会话总线上没有状态栏托盘");
     }
+}
+
+void DesktopStatusItem::xappShown(bool shown)
+{
+    if (shown) {
+        // Cinnamon's own bridge would show the notifier item beside it.
+        registration_.reset();
+        bus_.unregisterService(itemService_);
+        bus_.unregisterObject(StatusNotifierItem::objectPath());
+        hostPresenceChanged(true);
+        return;
+    }
+    if (!registration_) {
+        putNotifierItemOnBus();
+    }
+    registration_->start();
+}
+
+void DesktopStatusItem::putNotifierItemOnBus()
+{
+    bus_.registerObject(StatusNotifierItem::objectPath(), &notifierItem_,
+        QDBusConnection::ExportAllProperties | QDBusConnection::ExportAllSignals);
+    bus_.registerService(itemService_);
+    registration_ = std::make_unique<StatusNotifierRegistration>(
+        bus_, itemService_, [this](bool present) { hostPresenceChanged(present); });
 }
 
 void DesktopStatusItem::showWindow(const char* reason)

@@ -12,6 +12,8 @@
 #include "platform/qt/shell/desktop/status_notifier_item.h"
 #include "platform/qt/shell/desktop/status_notifier_registration.h"
 #include "platform/qt/shell/desktop/status_window.h"
+#include "platform/qt/shell/desktop/xapp_status_item.h"
+#include "platform/shell/bar_line.h"
 #include "platform/shell/status_bar.h"
 
 namespace horalet::platform::qt {
@@ -19,6 +21,8 @@ namespace horalet::platform::qt {
 // The status item on a desktop: a StatusNotifierItem on the session bus
 // with its menu over dbusmenu, and, while no panel hosts such items (or
 // there is no session bus), a status window with the same title and menu.
+// While an XApp status applet runs (Cinnamon), an XApp status icon shows
+// the title as its label instead, and the notifier item leaves the bus.
 class DesktopStatusItem final : public shell::StatusItem, public shell::StatusBarButton {
 public:
     DesktopStatusItem(QDBusConnection bus, QString itemService, LabelGuide& guide);
@@ -37,6 +41,11 @@ public:
     // that ask the item to show its menu rather than drawing it themselves.
     void openMenuAt(const QPoint& point);
 
+    // What the title's tooltip says beside it (the full date).
+    void setLineDetails(shell::BarLineDetails details) { details_ = std::move(details); }
+    // None without a session bus.
+    const XAppStatusItem* xappItem() const { return xapp_.get(); }
+
     const StatusNotifierItem& notifierItem() const { return notifierItem_; }
     // None until the item needed one.
     const StatusWindow* statusWindow() const { return window_.get(); }
@@ -47,6 +56,8 @@ public:
 private:
     void hostPresenceChanged(bool present);
     void showWindow(const char* reason);
+    void xappShown(bool shown);
+    void putNotifierItemOnBus();
 
     QDBusConnection bus_;
     QString itemService_;
@@ -61,6 +72,8 @@ private:
     std::unique_ptr<StatusNotifierRegistration> registration_;
     QTimer hostGone_;
     bool hadHost_ = false;
+    shell::BarLineDetails details_;
+    std::unique_ptr<XAppStatusItem> xapp_;
 };
 
 } // namespace horalet::platform::qt

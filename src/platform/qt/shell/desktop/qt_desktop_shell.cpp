@@ -23,7 +23,9 @@ DesktopStatusBar::DesktopStatusBar(QDBusConnection bus, LabelGuide& guide)
 std::shared_ptr<shell::StatusItem> DesktopStatusBar::statusItemWithLength(double)
 {
     const QString service = QStringLiteral("org.kde.StatusNotifierItem-%1-%2").arg(::getpid()).arg(++made_);
-    return std::make_shared<DesktopStatusItem>(bus_, service, guide_);
+    auto item = std::make_shared<DesktopStatusItem>(bus_, service, guide_);
+    item->setLineDetails(details_);
+    return item;
 }
 
 QtDesktopShell::QtDesktopShell(const QDBusConnection& sessionBus)
@@ -113,6 +115,7 @@ public:
     {
         return shell_.deferToRunningInstance(std::move(openSettings));
     }
+    void setLineDetails(shell::BarLineDetails details) override { shell_.setLineDetails(std::move(details)); }
     bool followSystemBus(ZoneWatch& zone, WakeWatch& wake) override { return shell_.followSystemBus(zone, wake); }
 
 private:

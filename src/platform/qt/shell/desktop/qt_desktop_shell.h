@@ -19,10 +19,12 @@ public:
     DesktopStatusBar(QDBusConnection bus, LabelGuide& guide);
 
     std::shared_ptr<shell::StatusItem> statusItemWithLength(double length) override;
+    void setLineDetails(shell::BarLineDetails details) { details_ = std::move(details); }
 
 private:
     QDBusConnection bus_;
     LabelGuide& guide_;
+    shell::BarLineDetails details_;
     int made_ = 0;
 };
 
@@ -39,6 +41,7 @@ public:
     void setLabelGuide(
         std::function<std::vector<std::string>()> guide, Signal<>& settingsChanged, Signal<>& zoneChanged) override;
     std::optional<int> deferToRunningInstance(std::function<void()> openSettings) override;
+    void setLineDetails(shell::BarLineDetails details) override { statusBar_.setLineDetails(std::move(details)); }
     bool followSystemBus(ZoneWatch& zone, WakeWatch& wake) override;
 
 private:
