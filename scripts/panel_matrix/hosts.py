@@ -89,6 +89,16 @@ def plasma(name, title, widget=False):
                 start_timeout=90, settle=15, widget=widget)
 
 
+def gnome(name, title, with_extension, ready):
+    packages = ["gnome-shell", "gnome-shell-extension-appindicator"] if with_extension else ["gnome-shell"]
+    enabled = "'ubuntu-appindicators@ubuntu.com'" if with_extension else ""
+    return Host(name, title, packages, TOP, [("gnome-shell", ["gnome-shell", "--x11"])], ready,
+                env={"XDG_CURRENT_DESKTOP": "GNOME", "XDG_SESSION_TYPE": "x11", "XDG_SESSION_DESKTOP": "gnome"},
+                settings=f"[org/gnome/shell]\nenabled-extensions=[{enabled}]\n"
+                         "disable-user-extensions=false\nwelcome-dialog-last-shown-version='99'\n",
+                system_bus=True, start_timeout=60, settle=15, escape_first=True)
+
+
 TOP = (0, 0, 1024, 32)
 BOTTOM = (0, 712, 1024, 56)
 
@@ -111,13 +121,9 @@ HOSTS = [
          env={"XDG_CURRENT_DESKTOP": "XFCE"}, files=xfce_panel("indicator")),
     plasma("kde-plasma", "KDE Plasma 5.27 system tray"),
     plasma("kde-plasma-widget", "KDE Plasma 5.27 panel with the Horalet widget", widget=True),
-    Host("gnome-appindicator", "GNOME 43 + AppIndicator extension (gnome-shell-extension-appindicator)",
-         ["gnome-shell", "gnome-shell-extension-appindicator"], TOP,
-         [("gnome-shell", ["gnome-shell", "--x11"])], owns(WATCHER),
-         env={"XDG_CURRENT_DESKTOP": "GNOME", "XDG_SESSION_TYPE": "x11", "XDG_SESSION_DESKTOP": "gnome"},
-         settings="[org/gnome/shell]\nenabled-extensions=['ubuntu-appindicators@ubuntu.com']\n"
-                  "disable-user-extensions=false\nwelcome-dialog-last-shown-version='99'\n",
-         system_bus=True, start_timeout=60, settle=15, escape_first=True),
+    gnome("gnome-appindicator", "GNOME 43 + AppIndicator extension (gnome-shell-extension-appindicator)",
+          True, owns(WATCHER)),
+    gnome("gnome", "GNOME 43 without the extension", False, owns("org.gnome.Shell")),
     Host("cinnamon", "Cinnamon 5.6 (cinnamon + xapp-sn-watcher)", ["cinnamon", "xapp-sn-watcher"], BOTTOM,
          [("cinnamon", ["cinnamon"]), ("xapp-sn-watcher", ["/usr/libexec/xapps/sn-watcher/xapp-sn-watcher"])],
          owns_prefix("org.x.StatusIconMonitor", WATCHER),

@@ -52,7 +52,7 @@ def write_host(folder, result):
         lines.append(f"- the clock exited with status {result['horalet_exit']}")
     traffic = result.get("bus", {})
     if traffic.get("calls"):
-        lines.append("- host called: " + ", ".join(f"{k}×{v}" for k, v in sorted(traffic["calls"].items())))
+        lines.append("- calls seen on the bus: " + ", ".join(f"{k}×{v}" for k, v in sorted(traffic["calls"].items())))
     if traffic.get("errors"):
         lines.append("- errors on the bus: " + ", ".join(f"{k}×{v}" for k, v in sorted(traffic["errors"].items())))
     pictures = sorted(path.name for path in folder.glob("*.png"))
