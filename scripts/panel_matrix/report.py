@@ -3,6 +3,8 @@ host and clock, and the yes/no a reader wants, as JSON and Markdown."""
 import json
 import re
 
+from PIL import Image
+
 ASKED = ("Activate", "ContextMenu", "SecondaryActivate", "Scroll", "ProvideXdgActivationToken", "AboutToShow",
          "AboutToShowGroup", "GetLayout", "Event", "EventGroup", "ButtonPress", "ButtonRelease",
          "RegisterStatusNotifierItem")
@@ -58,6 +60,28 @@ def write_host(folder, result):
     pictures = sorted(path.name for path in folder.glob("*.png"))
     lines += ["", *[f"![{name}]({name})" for name in pictures]]
     (folder / "summary.md").write_text("\n".join(lines) + "\n")
+
+
+def best_picture(folder, result):
+    """The one picture that tells the host's story: the first menu the
+    clock's item opened, with the item beside it; else the item; else the panel."""
+    for name in ("left", "right"):
+        if (result.get(f"{name}_click") or {}).get("opened"):
+            return folder / f"menu-{name}.png"
+    for name in ("item.png", "panel.png"):
+        if (folder / name).exists():
+            return folder / name
+    return None
+
+
+def write_docs_picture(folder, result, docs):
+    """A small copy (256 colours) of the host's best picture, as DOCS/<host>.png."""
+    picture = best_picture(folder, result)
+    if picture is None:
+        return
+    docs.mkdir(parents=True, exist_ok=True)
+    with Image.open(picture) as image:
+        image.convert("RGB").quantize(256).save(docs / f"{result['name']}.png", optimize=True)
 
 
 def write_all(folder, results):
