@@ -49,8 +49,7 @@ QtDesktopShell::QtDesktopShell(const QDBusConnection& sessionBus, const DesktopO
 {
     const char* currentDesktop = std::getenv("XDG_CURRENT_DESKTOP");
     if (!options.statusWindowChosen && currentDesktop != nullptr && desktopIsGnome(currentDesktop)) {
-        gnomeHint_
-            = std::make_unique<GnomeHostHint>(
+        gnomeHint_ = std::make_unique<GnomeHostHint>(
             sessionBus, options.store, options.gnomeHostHintGiven, iconFileOrName(icon_), kHostStartsLate);
     }
 }

@@ -11,8 +11,8 @@
 #include "platform/qt/shell/desktop/label_guide.h"
 #include "platform/qt/shell/desktop/qt_desktop_services.h"
 #include "platform/qt/shell/desktop/single_instance.h"
-#include "platform/qt/shell/desktop/theme_icon.h"
 #include "platform/qt/shell/desktop/status_window_place.h"
+#include "platform/qt/shell/desktop/theme_icon.h"
 #include "platform/qt/shell/desktop_shell.h"
 
 namespace horalet::platform::qt {

@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 
-
 #include "build_info.h"
 
 namespace horalet::platform::qt {
