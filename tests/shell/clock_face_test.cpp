@@ -106,7 +106,7 @@ TEST(ClockFace, TheDrawnHandsPointWhereTheAnglesSay)
         SCOPED_TRACE(::testing::Message() << c.hour << ":" << c.minute);
         const QImage face = clockFace(96, c.hour, c.minute);
         // The icon's hands are 5.5 units wide; the minute hand's round tip
-        // reaches 14.75 units out, the hour hand's 12.75 at most, and the
+        // reaches 15.75 units out, the hour hand's 10.75 at most, and the
         // marks start at 17: between those lies the minute hand alone.
         // Nearer the centre both cross the circle, and the hour hand is the
         // other one.
