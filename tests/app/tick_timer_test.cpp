@@ -1,12 +1,25 @@
+#include <iomanip>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "app/delegate/status_glance.h"
 #include "clock/settings_keys.h"
 #include "clock_fixture.h"
 #include "platform/foundation/system_environment.h"
+
+namespace horalet::app {
+
+// A failure shows a time of day as a clock does.
+void PrintTo(const TimeOfDay& time, std::ostream* out)
+{
+    *out << time.hour << ':' << std::setw(2) << std::setfill('0') << time.minute;
+}
+
+} // namespace horalet::app
 
 namespace horalet::testing {
 namespace {
@@ -100,24 +113,28 @@ struct MinuteTurnCase {
     const char* customFormat; // none: the assembled pattern, seconds hidden
     platform::Instant start;
     std::vector<std::string> titles;
+    // The panel icon's hands: at launch and when the shown minute turns.
+    std::vector<app::TimeOfDay> glances;
 };
 
 // 1880-01-01T00:00:00.3Z: New York kept local mean time then, 4:56:02
 // behind, so its minutes turned at 2 s past UTC's.
 constexpr double kLocalMeanTimeEra = -2'840'140'799.7;
 
-TEST_F(TickTimerTest, TitlesTurnWithTheShownMinuteWhateverTheZoneAndPattern)
+TEST_F(TickTimerTest, TitlesAndGlancesTurnWithTheShownMinuteWhateverTheZoneAndPattern)
 {
     const std::vector<MinuteTurnCase> cases{
         {"half an hour off UTC", "Asia/Kolkata", nullptr, at(12, 0, 58.3),
-            {"11月19日周三 17:30", "11月19日周三 17:30", "11月19日周三 17:31", "11月19日周三 17:31"}},
+            {"11月19日周三 17:30", "11月19日周三 17:30", "11月19日周三 17:31", "11月19日周三 17:31"},
+            {{17, 30}, {17, 31}}},
         {"minutes turning 2 s after UTC's", "America/New_York", nullptr,
             platform::Instant::fromSecondsSinceEpoch(kLocalMeanTimeEra),
-            {"12月31日周三 19:03", "12月31日周三 19:03", "12月31日周三 19:04", "12月31日周三 19:04"}},
+            {"12月31日周三 19:03", "12月31日周三 19:03", "12月31日周三 19:04", "12月31日周三 19:04"},
+            {{19, 3}, {19, 4}}},
         {"a custom pattern with seconds", "UTC", "HH:mm:ss", at(12, 0, 58.3),
-            {"12:00:58", "12:00:59", "12:01:00", "12:01:01"}},
+            {"12:00:58", "12:00:59", "12:01:00", "12:01:01"}, {{12, 0}, {12, 1}}},
         {"a custom pattern without", "UTC", "HH:mm 'ss'", at(12, 0, 58.3),
-            {"12:00 ss", "12:00 ss", "12:01 ss", "12:01 ss"}},
+            {"12:00 ss", "12:00 ss", "12:01 ss", "12:01 ss"}, {{12, 0}, {12, 1}}},
     };
     for (const MinuteTurnCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -138,6 +155,18 @@ TEST_F(TickTimerTest, TitlesTurnWithTheShownMinuteWhateverTheZoneAndPattern)
             titles.push_back(title.text);
         }
         EXPECT_EQ(titles, c.titles);
+        // Every case starts two ticks before the minute turns: the glance
+        // turns at the third title, not at UTC's minute.
+        std::vector<long long> glanceTimes;
+        std::vector<app::TimeOfDay> glances;
+        for (const GlanceSet& glance : caseShell.button().glances()) {
+            glanceTimes.push_back(ms(glance.at));
+            glances.push_back(app::TimeOfDay{glance.glance.hour, glance.glance.minute});
+        }
+        const auto& titleSets = caseShell.button().titles();
+        ASSERT_EQ(titleSets.size(), 4U);
+        EXPECT_EQ(glanceTimes, (std::vector<long long>{ms(titleSets[0].at), ms(titleSets[2].at)}));
+        EXPECT_EQ(glances, c.glances);
     }
 }
 

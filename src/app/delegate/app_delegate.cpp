@@ -1,6 +1,7 @@
 #include "app/delegate/app_delegate.h"
 
 #include <cmath>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -26,7 +27,6 @@ constexpr std::string_view kSettingsWindowTitle = "Horalet 设置";
 // new second.
 constexpr double kTickDelayAfterSecond = 0.005;
 constexpr double kTickInterval = 1.0;
-constexpr double kSecondsPerMinute = 60.0;
 
 std::shared_ptr<shell::MenuItem> makeItem(std::string_view title, shell::MenuItem::Action action, std::string_view key)
 {
@@ -121,10 +121,8 @@ void AppDelegate::refreshTitle()
     const platform::Instant now = parts_.clock.now();
     button->setTitle(title_.at(now, formatter_));
     // The glance shows the time to the minute: made once a minute, not per tick.
-    const auto minute = static_cast<long long>(std::floor(now.secondsSinceEpoch / kSecondsPerMinute));
-    if (minute != glanceMinute_) {
-        glanceMinute_ = minute;
-        button->setGlance(glances_.at(now));
+    if (const std::optional<shell::StatusGlance> glance = glances_.changedAt(now)) {
+        button->setGlance(*glance);
     }
 }
 
@@ -166,7 +164,7 @@ void AppDelegate::rebuildForSettings()
     parts_.environment.resetSystemTimeZone();
     formatter_ = ClockFormat::make(sources());
     title_.forget();
-    glanceMinute_.reset();
+    glances_.forget();
     applyFont();
     refreshTitle();
 }

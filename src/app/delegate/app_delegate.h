@@ -2,7 +2,6 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 #include <vector>
 
 #include "app/delegate/clock_title.h"
@@ -82,8 +81,6 @@ private:
     platform::DateFormatter formatter_;
     ClockTitle title_;
     StatusGlances glances_;
-    // The minute since the epoch the item's glance was made for.
-    std::optional<long long> glanceMinute_;
     std::shared_ptr<platform::shell::Timer> timer_;
     std::unique_ptr<platform::shell::Window> settingsWindow_;
     std::shared_ptr<platform::shell::MenuItem> headerItem_;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/delegate/minute_turn.h"
 #include "clock/clock_format.h"
 #include "platform/foundation/date_formatter.h"
 #include "platform/foundation/instant.h"
@@ -22,14 +23,12 @@ public:
     const std::string& at(platform::Instant now, const platform::DateFormatter& formatter);
     // Formats afresh at the next call: after the settings, the zone or the
     // clock changed.
-    void forget() { until_ = from_; }
+    void forget() { held_.forget(); }
 
 private:
     ClockSources sources_;
     std::string title_;
-    // The kept title holds from `from_` until before `until_`, in seconds since the epoch.
-    double from_ = 0.0;
-    double until_ = 0.0;
+    HeldSpan held_;
 };
 
 } // namespace horalet::app

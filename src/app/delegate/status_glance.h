@@ -1,6 +1,9 @@
 #pragma once
 
+#include <optional>
+
 #include "app/delegate/menu_dates.h"
+#include "app/delegate/minute_turn.h"
 #include "clock/clock_format.h"
 #include "platform/foundation/instant.h"
 #include "platform/foundation/time_zone.h"
@@ -22,7 +25,9 @@ TimeOfDay timeOfDay(platform::Instant instant, const platform::TimeZone& zone);
 // zone the clock shows, and as tooltip the dates the status menu shows,
 // with the time to the minute. A panel keeps a tooltip until it is told
 // of a change, so seconds in it would go stale, and a tooltip that changed
-// every second would cost the panel a round trip every second.
+// every second would cost the panel a round trip every second. A glance
+// holds until the shown zone's minute turns, the same instant the title's
+// minute turns.
 class StatusGlances {
 public:
     explicit StatusGlances(ClockSources sources)
@@ -31,11 +36,15 @@ public:
     {
     }
 
-    platform::shell::StatusGlance at(platform::Instant now);
+    // The glance at `now`, or nothing while the last one given still holds.
+    std::optional<platform::shell::StatusGlance> changedAt(platform::Instant now);
+    // Gives a glance at the next call: after the settings or the zone changed.
+    void forget() { held_.forget(); }
 
 private:
     ClockSources sources_;
     KeptFullDates fullDates_;
+    HeldSpan held_;
 };
 
 } // namespace horalet::app

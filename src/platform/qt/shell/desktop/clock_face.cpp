@@ -1,7 +1,12 @@
 #include "platform/qt/shell/desktop/clock_face.h"
 
-#include <QPainter>
+#include <cmath>
 
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QtMath>
+
+#include "platform/qt/shell/desktop/clock_icon.h"
 #include "platform/qt/shell/desktop/icon_pixmaps.h"
 
 namespace horalet::platform::qt {
@@ -13,30 +18,47 @@ constexpr double kDegreesPerHour = 360.0 / kHoursOnTheDial;
 constexpr double kDegreesPerMinute = 360.0 / 60;
 constexpr double kHourHandDegreesPerMinute = kDegreesPerHour / 60;
 
-// Lengths in a 22-unit square, the usual panel icon size.
-constexpr double kUnits = 22.0;
-constexpr double kDialRadius = 9.6;
-constexpr double kRimWidth = 1.7;
-constexpr double kHourHandLength = 5.0;
-constexpr double kHourHandWidth = 2.2;
-constexpr double kMinuteHandLength = 7.4;
-constexpr double kMinuteHandWidth = 1.5;
-constexpr double kMarkFrom = 7.2;
-constexpr double kMarkTo = 8.6;
-constexpr double kMarkWidth = 1.1;
-// Below this many pixels the four marks would blur the hands.
-constexpr int kSmallestSizeWithMarks = 22;
+const QString kDial = QStringLiteral("dial");
+const QString kHourHand = QStringLiteral("hour-hand");
+const QString kMinuteHand = QStringLiteral("minute-hand");
 
-const QColor kDial(246, 246, 246);
-const QColor kInk(28, 28, 28);
-
-void drawHand(QPainter& painter, double degrees, double length, double width)
+// Where the icon's hand points as drawn, in degrees clockwise from twelve.
+// A hand runs straight out from the centre, so the middle of its bounds
+// lies in its direction.
+double drawnDirection(const QRectF& hand, QPointF centre)
 {
+    const QPointF out = hand.center() - centre;
+    return qRadiansToDegrees(std::atan2(out.x(), -out.y()));
+}
+
+// Draws the icon's hand turned about the centre to point at `degrees`.
+void drawHand(QSvgRenderer& icon, QPainter& painter, const QString& hand, QPointF centre, double degrees)
+{
+    const QRectF bounds = icon.boundsOnElement(hand);
     painter.save();
-    painter.rotate(degrees);
-    painter.setPen(QPen(kInk, width, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(QPointF(0, 0), QPointF(0, -length));
+    painter.translate(centre);
+    painter.rotate(degrees - drawnDirection(bounds, centre));
+    painter.translate(-centre);
+    icon.render(&painter, hand, bounds);
     painter.restore();
+}
+
+QImage drawFace(QSvgRenderer& icon, int size, int hour, int minute)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    // In the icon's own units each part, drawn at its own bounds, lands
+    // where it does in the whole icon.
+    const QRectF box = icon.viewBoxF();
+    painter.scale(size / box.width(), size / box.height());
+    painter.translate(-box.topLeft());
+    const QRectF dial = icon.boundsOnElement(kDial);
+    icon.render(&painter, kDial, dial);
+    const ClockHandAngles angles = clockHandAngles(hour, minute);
+    drawHand(icon, painter, kHourHand, dial.center(), angles.hour);
+    drawHand(icon, painter, kMinuteHand, dial.center(), angles.minute);
+    return image;
 }
 
 } // namespace
@@ -51,34 +73,14 @@ ClockHandAngles clockHandAngles(int hour, int minute)
 
 QImage clockFace(int size, int hour, int minute)
 {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(size / 2.0, size / 2.0);
-    painter.scale(size / kUnits, size / kUnits);
-
-    painter.setPen(QPen(kInk, kRimWidth));
-    painter.setBrush(kDial);
-    painter.drawEllipse(QPointF(0, 0), kDialRadius, kDialRadius);
-    if (size >= kSmallestSizeWithMarks) {
-        for (int mark = 0; mark < 4; ++mark) {
-            painter.save();
-            painter.rotate(mark * 90.0);
-            painter.setPen(QPen(kInk, kMarkWidth, Qt::SolidLine, Qt::FlatCap));
-            painter.drawLine(QPointF(0, -kMarkFrom), QPointF(0, -kMarkTo));
-            painter.restore();
-        }
-    }
-    const ClockHandAngles angles = clockHandAngles(hour, minute);
-    drawHand(painter, angles.hour, kHourHandLength, kHourHandWidth);
-    drawHand(painter, angles.minute, kMinuteHandLength, kMinuteHandWidth);
-    return image;
+    QSvgRenderer icon(clockIconSvg());
+    return drawFace(icon, size, hour, minute);
 }
 
 StatusIconPixmapList clockFacePixmaps(int hour, int minute)
 {
-    return iconPixmaps([hour, minute](int size) { return clockFace(size, hour, minute); });
+    QSvgRenderer icon(clockIconSvg());
+    return iconPixmaps([&icon, hour, minute](int size) { return drawFace(icon, size, hour, minute); });
 }
 
 } // namespace horalet::platform::qt

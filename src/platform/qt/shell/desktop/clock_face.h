@@ -15,9 +15,9 @@ struct ClockHandAngles {
 // The hands at a time of day: the hour hand moves on with the minutes.
 ClockHandAngles clockHandAngles(int hour, int minute);
 
-// A clock face showing a time of day, for panels that show only an icon: a
-// light dial with a dark rim and dark hands, so it reads on light and dark
-// panels alike.
+// A clock face showing a time of day, for panels that show only an icon:
+// the program's icon with its hands turned to the time, so face and icon
+// are one drawing.
 QImage clockFace(int size, int hour, int minute);
 
 // The face at the sizes panels ask for, as the item's icon pixmaps.

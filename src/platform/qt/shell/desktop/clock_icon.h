@@ -9,8 +9,8 @@ namespace horalet::platform::qt {
 
 // The program's icon: a light clock face in a dark rim, so that it reads on
 // light and dark panels. Its one drawing is the SVG the package installs
-// into the icon theme, built into the program; its groups "dial" and
-// "hands" can be drawn apart.
+// into the icon theme, built into the program; the clock face draws its
+// "dial" and turns its "hour-hand" and "minute-hand" to the time.
 QByteArray clockIconSvg();
 
 // The icon rendered at `size` × `size` pixels.
