@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <iostream>
 
 #include "fake_status_watcher.h"
 #include "program_support.h"
@@ -72,7 +71,6 @@ TEST_F(DisplayChoiceProgram, OnX11ShowsTheStatusWindowLikePartOfThePanel)
 {
     PrivateX11Display display;
     ASSERT_FALSE(display.name().isEmpty());
-    std::cerr << "DISPLAY " << display.name().toStdString() << std::endl;
     environment.insert(QStringLiteral("DISPLAY"), display.name());
     const auto shown = [&display](const QString& name) -> std::optional<X11Window> {
         for (const X11Window& window : display.shownWindows()) {

@@ -54,9 +54,7 @@ TEST(DesktopProgram, PutsItsItemOnThePanelAndStaysTheOnlyClock)
     watcher.setHostRegistered(true, false);
     watcher.start();
     TempFolder config;
-    TempFolder runtime;
     QProcessEnvironment environment = programEnvironment(config);
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString::fromStdString(runtime.path()));
     environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":99"));
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus.address());
@@ -81,7 +79,7 @@ TEST(DesktopProgram, PutsItsItemOnThePanelAndStaysTheOnlyClock)
         return reply.arguments().value(0).value<QDBusVariant>().variant().toString();
     };
     const QString themePath = property("IconThemePath");
-    EXPECT_EQ(themePath, QString::fromStdString(runtime.path()) + QStringLiteral("/horalet/icons"));
+    EXPECT_EQ(themePath, QString::fromStdString(config.path()) + QStringLiteral("/horalet/icons"));
     EXPECT_TRUE(QFile::exists(themePath + QStringLiteral("/hicolor/scalable/apps/horalet.svg")));
     // This panel is no process known to show labels: the item shows the
     // clock face, by its pixmaps alone.

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "build_info.h"
+#include "platform/qt/shell/desktop/current_desktops.h"
 #include "platform/qt/shell/desktop/plasma_widget_presence.h"
 #include "platform/qt/shell/desktop/status_notifier_item.h"
 #include "qt_test_support.h"
@@ -92,9 +93,9 @@ TEST(PlasmaWidgetPresence, OnlyAPlasmaSessionWatchesTheLayout)
         {"", false},
     };
     for (const auto& c : cases) {
-        const ScopedEnvironmentVariable desktop("XDG_CURRENT_DESKTOP", c.desktops);
         bool present = false;
-        const auto presence = PlasmaWidgetPresence::forSession([&](bool p) { present = p; });
+        const auto presence = PlasmaWidgetPresence::forSession(
+            desktopsNamed(QString::fromUtf8(c.desktops)), [&](bool p) { present = p; });
         EXPECT_EQ(presence != nullptr, c.watched) << c.desktops;
         EXPECT_EQ(present, c.watched) << c.desktops;
     }

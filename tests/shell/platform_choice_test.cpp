@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "platform/qt/shell/desktop/current_desktops.h"
 #include "platform/qt/shell/desktop/gnome_host_hint.h"
 #include "platform/qt/shell/desktop/platform_choice.h"
 
@@ -95,7 +96,8 @@ TEST(PlatformChoice, TellsGnomeShellFromDesktopsThatOnlyBuildOnIt)
         {"", false},
     };
     for (const auto& [desktop, gnome] : cases) {
-        EXPECT_EQ(platform::qt::desktopIsGnome(desktop), gnome) << desktop;
+        EXPECT_EQ(platform::qt::desktopIsGnome(platform::qt::desktopsNamed(QString::fromUtf8(desktop))), gnome)
+            << desktop;
     }
 }
 

@@ -11,6 +11,8 @@ QProcessEnvironment programEnvironment(const TempFolder& config)
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString(config.path()));
     environment.insert(QStringLiteral("XDG_CACHE_HOME"), QString::fromStdString(config.path()));
+    // The desktop shell writes its panel icon there: never in the real session's.
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString::fromStdString(config.path()));
     return environment;
 }
 

@@ -9,7 +9,7 @@
 namespace horalet::testing {
 
 // The program's environment without a display, with its settings and
-// caches in `config`.
+// caches, and its runtime files, in `config`.
 QProcessEnvironment programEnvironment(const TempFolder& config);
 
 // Runs the program to its end and answers what it wrote on standard output.

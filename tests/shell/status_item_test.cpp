@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QSvgRenderer>
 
+#include "build_info.h"
 #include "bus_recorder.h"
 #include "fake_status_watcher.h"
 #include "platform/qt/shell/desktop/clock_icon.h"
@@ -73,7 +74,8 @@ protected:
     std::shared_ptr<platform::qt::DesktopStatusItem> makeItem(platform::qt::StatusWindowOptions window = {})
     {
         auto item = std::make_shared<platform::qt::DesktopStatusItem>(
-            itemBus, service, guide, themeIcon, [this] { owner.actions.push_back("middle click"); }, window);
+            itemBus, service, guide, themeIcon, QStringList(), [this] { owner.actions.push_back("middle click"); },
+            window);
         auto menu = std::make_shared<platform::shell::Menu>();
         menu->setDelegate(&owner);
         owner.header->setEnabled(false);
@@ -248,6 +250,44 @@ TEST_F(StatusItemTest, EveryNewTitleIsSignalledWithTheLabelAndItsGuide)
     ASSERT_TRUE(spinUntil([&] { return labels.messages.size() == 3; }));
     EXPECT_EQ(
         labels.messages.last().arguments(), (QVariantList{QStringLiteral("23:47:07"), QStringLiteral("22:58:58")}));
+}
+
+// The face takes the place of the plain icon only where a panel shows the
+// notifier item's icon alone: never for a window, nor while Plasma's own
+// widget shows the clock and the tray tucks the item away.
+TEST_F(StatusItemTest, TheFaceIsDrawnOnlyWhileAPanelShowsTheItemsIconAlone)
+{
+    watcher.start();
+    TempFolder config;
+    const ScopedEnvironmentVariable configHome("XDG_CONFIG_HOME", config.path().c_str());
+    const std::string layout = config.file("plasma-org.kde.plasma.desktop-appletsrc");
+    writeFile(layout, std::string("[Containments][2][Applets][16]\nplugin=") + build::kPlasmaWidgetId + "\n");
+    // The face needs no menu: the items here have none.
+    const auto itemAt = [this](platform::qt::StatusWindowOptions window, const QStringList& desktops) {
+        auto item = std::make_unique<platform::qt::DesktopStatusItem>(
+            itemBus, service, guide, themeIcon, desktops, [] {}, window);
+        item->setGlance({10, 8, "Wednesday"});
+        return item;
+    };
+    const auto showsFace
+        = [](const platform::qt::DesktopStatusItem& item) { return item.notifierItem().iconName().isEmpty(); };
+    const struct {
+        const char* where;
+        platform::qt::StatusWindowOptions window;
+        QStringList desktops;
+        bool face;
+    } cases[] = {
+        {"on a panel", {}, {}, true},
+        {"in the window the user chose", {nullptr, true}, {}, false},
+        {"behind Plasma's widget", {}, {QStringLiteral("KDE")}, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(showsFace(*itemAt(c.window, c.desktops)), c.face) << c.where;
+    }
+
+    const auto item = itemAt({}, {QStringLiteral("KDE")});
+    writeFile(layout, "[Containments][2][Applets][16]\nplugin=org.kde.plasma.digitalclock\n");
+    EXPECT_TRUE(spinUntil([&] { return showsFace(*item); })) << "the widget gone, the tray shows the item's icon";
 }
 
 TEST_F(StatusItemTest, TheLayoutCarriesTheItemsWithStableIdsAndTheirProperties)

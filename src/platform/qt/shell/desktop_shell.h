@@ -10,7 +10,6 @@
 #include "platform/foundation/preferences_store.h"
 #include "platform/foundation/signal.h"
 #include "platform/shell/alert.h"
-#include "platform/shell/bar_line.h"
 #include "platform/shell/font.h"
 #include "platform/shell/status_bar.h"
 #include "platform/shell/window.h"
@@ -46,9 +45,6 @@ public:
     // should exit with. Until this process ends, a later instance's request
     // runs `openSettings`.
     virtual std::optional<int> deferToRunningInstance(std::function<void()> openSettings) = 0;
-
-    // Completes the title into what tooltips show beside it (the full date).
-    virtual void setLineDetails(shell::BarLineDetails details) = 0;
 
     // A middle click on the status item in the panel runs `clicked`; set
     // before the application delegate makes its status item.

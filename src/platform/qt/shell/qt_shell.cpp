@@ -30,12 +30,9 @@ struct QtShell::Parts {
         shell::BarLineDetails details)
         : coreApplication(desktopShell ? nullptr : std::make_unique<QCoreApplication>(argc, argv))
         , desktop(std::move(desktopShell))
-        , terminalBar({STDOUT_FILENO, lineProtocol, details}, [this] { application.terminate(); })
+        , terminalBar({STDOUT_FILENO, lineProtocol, std::move(details)}, [this] { application.terminate(); })
         , protocol(lineProtocol)
     {
-        if (desktop) {
-            desktop->setLineDetails(std::move(details));
-        }
     }
 
     std::unique_ptr<QCoreApplication> coreApplication;

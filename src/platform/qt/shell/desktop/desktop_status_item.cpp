@@ -23,7 +23,7 @@ constexpr int kMenuWaitSteps = 150;
 } // namespace
 
 DesktopStatusItem::DesktopStatusItem(QDBusConnection bus, QString itemService, LabelGuide& guide, const ThemeIcon& icon,
-    std::function<void()> openSettings, StatusWindowOptions window)
+    const QStringList& desktops, std::function<void()> openSettings, StatusWindowOptions window)
     : bus_(window.chosen ? QDBusConnection(QString()) : std::move(bus))
     , itemService_(std::move(itemService))
     , guide_(guide)
@@ -33,7 +33,7 @@ DesktopStatusItem::DesktopStatusItem(QDBusConnection bus, QString itemService, L
           StatusItemClicks{[this](const QPoint& point) { openMenuAt(point); }, std::move(openSettings)})
 {
     menuWait_.setInterval(kMenuWaitStep);
-    QObject::connect(&menuWait_, &QTimer::timeout, [this] {
+    QObject::connect(&menuWait_, &QTimer::timeout, &menuWait_, [this] {
         if (!pointerButtonHeld() || ++menuWaits_ >= kMenuWaitSteps) {
             menuWait_.stop();
             qtMenu_->widget().popup(menuPoint_);
@@ -41,7 +41,7 @@ DesktopStatusItem::DesktopStatusItem(QDBusConnection bus, QString itemService, L
     });
     hostGone_.setSingleShot(true);
     hostGone_.setInterval(kHostGoneGrace);
-    QObject::connect(&hostGone_, &QTimer::timeout, [this] {
+    QObject::connect(&hostGone_, &QTimer::timeout, &hostGone_, [this] {
         hadHost_ = false;
         showWindow("状态栏托盘已退出");
     });
@@ -49,7 +49,10 @@ DesktopStatusItem::DesktopStatusItem(QDBusConnection bus, QString itemService, L
         showWindow(window.chosen ? nullptr : "没有会话总线");
         return;
     }
-    plasmaWidget_ = PlasmaWidgetPresence::forSession([this](bool present) { notifierItem_.setPassive(present); });
+    plasmaWidget_ = PlasmaWidgetPresence::forSession(desktops, [this](bool present) {
+        notifierItem_.setPassive(present);
+        showIcon();
+    });
     putNotifierItemOnBus();
     iconStyleWatch_ = std::make_unique<StatusIconStyleWatch>(bus_, [this](StatusIconStyle style) {
         iconStyle_ = style;
@@ -57,8 +60,8 @@ DesktopStatusItem::DesktopStatusItem(QDBusConnection bus, QString itemService, L
     });
     iconStyle_ = iconStyleWatch_->style();
     xapp_ = std::make_unique<XAppStatusItem>(
-        bus_, iconFileOrName(ThemeIcon{notifierItem_.iconName(), notifierItem_.iconThemePath()}),
-        [this](const QPoint& point) { openMenuAt(point); }, [this](bool shown) { xappShown(shown); });
+        bus_, iconFileOrName(icon), [this](const QPoint& point) { openMenuAt(point); },
+        [this](bool shown) { xappShown(shown); });
     // Choose once launching has given the item its menu and first title.
     QTimer::singleShot(0, &notifierItem_, [this] { xapp_->start(); });
 }
@@ -113,32 +116,42 @@ void DesktopStatusItem::openMenuAt(const QPoint& point)
 
 void DesktopStatusItem::setTitle(const std::string& title)
 {
-    // Most ticks bring the title it already shows.
-    if (title == title_ && !guide_.isStale()) {
+    // Most ticks, and every write to the store of a key the label does not
+    // depend on, bring the title and guide it already shows.
+    QString guide = guide_.current();
+    if (title == title_ && guide == guideSent_) {
         return;
     }
     title_ = title;
+    guideSent_ = std::move(guide);
     const QString text = QString::fromStdString(title_);
-    notifierItem_.setTitle(text, guide_.current());
+    notifierItem_.setTitle(text, guideSent_);
     if (window_) {
         window_->setTitle(text);
     }
     if (xapp_) {
-        xapp_->setLabel(
-            text, [this] { return details_ ? QString::fromStdString(details_(title_, true).tooltip) : QString(); });
+        xapp_->setLabel(text);
     }
 }
 
 void DesktopStatusItem::setGlance(const shell::StatusGlance& glance)
 {
     glance_ = glance;
-    notifierItem_.setToolTipText(QString::fromStdString(glance.toolTip));
+    const QString toolTip = QString::fromStdString(glance.toolTip);
+    notifierItem_.setToolTipText(toolTip);
+    if (xapp_) {
+        xapp_->setToolTip(toolTip);
+    }
     showIcon();
 }
 
 void DesktopStatusItem::showIcon()
 {
-    if (iconStyle_ == StatusIconStyle::clockFace && glance_) {
+    // Only a panel that shows the notifier item's icon alone sees the face:
+    // off the bus (no bus, the window chosen, the XApp icon in its place)
+    // or tucked away behind Plasma's widget, drawing it would be wasted.
+    const bool seen = registration_ && !notifierItem_.isPassive();
+    if (seen && iconStyle_ == StatusIconStyle::clockFace && glance_) {
         const std::pair time{glance_->hour, glance_->minute};
         if (faceShown_ != time) {
             faceShown_ = time;
@@ -179,11 +192,13 @@ void DesktopStatusItem::xappShown(bool shown)
         registration_.reset();
         bus_.unregisterService(itemService_);
         bus_.unregisterObject(StatusNotifierItem::objectPath());
+        showIcon();
         hostPresenceChanged(true);
         return;
     }
     if (!registration_) {
         putNotifierItemOnBus();
+        showIcon();
     }
     registration_->start();
 }

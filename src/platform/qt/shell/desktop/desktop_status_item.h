@@ -17,7 +17,6 @@
 #include "platform/qt/shell/desktop/status_notifier_registration.h"
 #include "platform/qt/shell/desktop/status_window.h"
 #include "platform/qt/shell/desktop/xapp_status_item.h"
-#include "platform/shell/bar_line.h"
 #include "platform/shell/status_bar.h"
 
 namespace horalet::platform::qt {
@@ -37,8 +36,9 @@ struct StatusWindowOptions {
 // A middle click on the panel's item runs `openSettings`.
 class DesktopStatusItem final : public shell::StatusItem, public shell::StatusBarButton {
 public:
+    // `desktops` are the session's, as XDG_CURRENT_DESKTOP names them.
     DesktopStatusItem(QDBusConnection bus, QString itemService, LabelGuide& guide, const ThemeIcon& icon,
-        std::function<void()> openSettings, StatusWindowOptions window = {});
+        const QStringList& desktops, std::function<void()> openSettings, StatusWindowOptions window = {});
     ~DesktopStatusItem() override;
 
     shell::StatusBarButton* button() override { return this; }
@@ -57,8 +57,6 @@ public:
     // that ask the item to show its menu rather than drawing it themselves.
     void openMenuAt(const QPoint& point);
 
-    // What the title's tooltip says beside it (the full date).
-    void setLineDetails(shell::BarLineDetails details) { details_ = std::move(details); }
     // None without a session bus.
     const XAppStatusItem* xappItem() const { return xapp_.get(); }
 
@@ -83,6 +81,7 @@ private:
     LabelGuide& guide_;
     StatusWindowOptions windowOptions_;
     std::string title_;
+    QString guideSent_;
     std::optional<shell::Font> font_;
     std::shared_ptr<shell::Menu> menu_;
     StatusNotifierItem notifierItem_;
@@ -98,7 +97,6 @@ private:
     std::unique_ptr<PlasmaWidgetPresence> plasmaWidget_;
     QTimer hostGone_;
     bool hadHost_ = false;
-    shell::BarLineDetails details_;
     std::unique_ptr<XAppStatusItem> xapp_;
     QTimer menuWait_;
     QPoint menuPoint_;

@@ -12,31 +12,12 @@
 
 namespace horalet::platform::qt {
 
-namespace {
-
-// Calls `visit` with each desktop a colon-separated list names, until it answers true.
-bool anyDesktop(std::string_view desktops, const std::function<bool(const QString&)>& visit)
-{
-    for (std::string_view rest = desktops; !rest.empty();) {
-        const std::size_t end = rest.find(':');
-        if (visit(QString::fromUtf8(rest.substr(0, end)))) {
-            return true;
-        }
-        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-    }
-    return false;
-}
-
-} // namespace
-
-bool desktopIsGnome(std::string_view currentDesktop)
+bool desktopIsGnome(const QStringList& desktops)
 {
     // Budgie and GNOME Flashback name GNOME too, but draw their own panels:
     // the GNOME Shell extension would not help there.
-    const auto named = [currentDesktop](const char* desktop) {
-        return anyDesktop(currentDesktop,
-            [desktop](const QString& one) { return one.compare(QLatin1String(desktop), Qt::CaseInsensitive) == 0; });
-    };
+    const auto named
+        = [&desktops](const char* desktop) { return desktops.contains(QLatin1String(desktop), Qt::CaseInsensitive); };
     return named("GNOME") && !named("Budgie") && !named("GNOME-Flashback");
 }
 
@@ -59,13 +40,13 @@ GnomeHostHint::GnomeHostHint(QDBusConnection bus, PreferencesStore& store, Setti
     hostWatch_.setConnection(bus_);
     hostWatch_.setWatchMode(QDBusServiceWatcher::WatchForRegistration);
     hostWatch_.addWatchedService(StatusNotifierRegistration::watcherService());
-    QObject::connect(&hostWatch_, &QDBusServiceWatcher::serviceRegistered, [this] {
+    QObject::connect(&hostWatch_, &QDBusServiceWatcher::serviceRegistered, &hostWatch_, [this] {
         grace_.stop();
         finish(Outcome::hostPresent);
     });
     grace_.setSingleShot(true);
     grace_.setInterval(grace);
-    QObject::connect(&grace_, &QTimer::timeout, [this] { tell(); });
+    QObject::connect(&grace_, &QTimer::timeout, &grace_, [this] { tell(); });
     grace_.start();
 }
 
@@ -83,6 +64,9 @@ QString GnomeHostHint::body()
 
 void GnomeHostHint::tell()
 {
+    // Once the notification is on its way, a host that turns up can no
+    // longer take it back: the hint ends with the call's answer alone.
+    hostWatch_.setWatchedServices({});
     QDBusMessage notify = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.Notifications"),
         QStringLiteral("/org/freedesktop/Notifications"), QStringLiteral("org.freedesktop.Notifications"),
         QStringLiteral("Notify"));
@@ -93,7 +77,7 @@ void GnomeHostHint::tell()
     // that never comes).
     notify.setAutoStartService(false);
     auto* call = new QDBusPendingCallWatcher(bus_.asyncCall(notify), &grace_);
-    QObject::connect(call, &QDBusPendingCallWatcher::finished, [this](QDBusPendingCallWatcher* done) {
+    QObject::connect(call, &QDBusPendingCallWatcher::finished, call, [this](QDBusPendingCallWatcher* done) {
         done->deleteLater();
         const QDBusPendingReply<uint> reply = *done;
         if (reply.isError()) {

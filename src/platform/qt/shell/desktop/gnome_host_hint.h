@@ -2,10 +2,10 @@
 
 #include <chrono>
 #include <functional>
-#include <string_view>
 
 #include <QDBusConnection>
 #include <QDBusServiceWatcher>
+#include <QStringList>
 #include <QTimer>
 
 #include "platform/foundation/preference_schema.h"
@@ -13,10 +13,10 @@
 
 namespace horalet::platform::qt {
 
-// Whether XDG_CURRENT_DESKTOP names GNOME Shell ("GNOME", "ubuntu:GNOME",
+// Whether the session's desktops name GNOME Shell ("GNOME", "ubuntu:GNOME",
 // "GNOME-Classic:GNOME"), not a desktop that builds on GNOME with a panel
 // of its own (Budgie, GNOME Flashback).
-bool desktopIsGnome(std::string_view currentDesktop);
+bool desktopIsGnome(const QStringList& desktops);
 
 // GNOME draws no status items unless its AppIndicator extension is on.
 // Where nothing on the bus hosts them, tells the user once, with a desktop

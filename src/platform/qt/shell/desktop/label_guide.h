@@ -18,9 +18,8 @@ public:
     using Samples = std::function<std::vector<std::string>()>;
 
     void setSource(Samples samples, Signal<>& settingsChanged, Signal<>& zoneChanged);
+    // Worked out again only when the settings or the zone changed since.
     QString current();
-    // Whether the settings or the zone changed since it was last worked out.
-    bool isStale() const { return stale_; }
 
 private:
     Samples samples_;

@@ -3,7 +3,6 @@
 #include <QByteArrayView>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringList>
 
 #include "build_info.h"
 #include "platform/linux/paths.h"
@@ -17,12 +16,6 @@ constexpr std::chrono::milliseconds kLayoutSettle{500};
 
 // The desktop shell's layout file, as Plasma names it after the shell.
 constexpr char kDesktopLayoutFile[] = "plasma-org.kde.plasma.desktop-appletsrc";
-
-bool isPlasmaSession()
-{
-    const QStringList desktops = qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(u':');
-    return desktops.contains(QStringLiteral("KDE"), Qt::CaseInsensitive);
-}
 
 std::string_view trimmed(std::string_view text)
 {
@@ -66,9 +59,10 @@ PlasmaWidgetPresence::PlasmaWidgetPresence(
     changed_(present_);
 }
 
-std::unique_ptr<PlasmaWidgetPresence> PlasmaWidgetPresence::forSession(std::function<void(bool)> changed)
+std::unique_ptr<PlasmaWidgetPresence> PlasmaWidgetPresence::forSession(
+    const QStringList& desktops, std::function<void(bool)> changed)
 {
-    if (!isPlasmaSession()) {
+    if (!desktops.contains(QStringLiteral("KDE"), Qt::CaseInsensitive)) {
         return nullptr;
     }
     const QString path = QString::fromStdString(os::configHome()) + u'/' + QLatin1String(kDesktopLayoutFile);

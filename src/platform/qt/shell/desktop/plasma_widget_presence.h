@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include <QDateTime>
+#include <QStringList>
 
 #include "platform/qt/shell/settled_file_watch.h"
 
@@ -25,7 +26,8 @@ public:
 
     // The watch for this session's Plasma desktop shell, or none outside a
     // Plasma session (a layout file left from one must not sway others).
-    static std::unique_ptr<PlasmaWidgetPresence> forSession(std::function<void(bool)> changed);
+    static std::unique_ptr<PlasmaWidgetPresence> forSession(
+        const QStringList& desktops, std::function<void(bool)> changed);
 
     bool present() const { return present_; }
 

@@ -1,7 +1,5 @@
 #include "platform/qt/shell/desktop/qt_desktop_shell.h"
 
-#include <cstdlib>
-
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QPixmap>
@@ -13,14 +11,17 @@
 #include "platform/linux/paths.h"
 #include "platform/qt/settings_window/settings_windows.h"
 #include "platform/qt/shell/desktop/clock_icon.h"
+#include "platform/qt/shell/desktop/current_desktops.h"
 #include "platform/qt/shell/desktop/system_bus_watches.h"
 
 namespace horalet::platform::qt {
 
-DesktopStatusBar::DesktopStatusBar(QDBusConnection bus, LabelGuide& guide, ThemeIcon icon, StatusWindowOptions window)
+DesktopStatusBar::DesktopStatusBar(
+    QDBusConnection bus, LabelGuide& guide, ThemeIcon icon, QStringList desktops, StatusWindowOptions window)
     : bus_(std::move(bus))
     , guide_(guide)
     , icon_(std::move(icon))
+    , desktops_(std::move(desktops))
     , window_(window)
 {
 }
@@ -28,9 +29,7 @@ DesktopStatusBar::DesktopStatusBar(QDBusConnection bus, LabelGuide& guide, Theme
 std::shared_ptr<shell::StatusItem> DesktopStatusBar::statusItemWithLength(double)
 {
     const QString service = QStringLiteral("org.kde.StatusNotifierItem-%1-%2").arg(::getpid()).arg(++made_);
-    auto item = std::make_shared<DesktopStatusItem>(bus_, service, guide_, icon_, middleClick_, window_);
-    item->setLineDetails(details_);
-    return item;
+    return std::make_shared<DesktopStatusItem>(bus_, service, guide_, icon_, desktops_, middleClick_, window_);
 }
 
 namespace {
@@ -44,11 +43,11 @@ QtDesktopShell::QtDesktopShell(const QDBusConnection& sessionBus, const DesktopO
     : sessionBus_(sessionBus)
     , windowPlace_(options.store, std::string(options.statusWindowPlace.key))
     , icon_(provideThemeIcon(os::iconThemeFolder()))
-    , statusBar_(sessionBus, guide_, icon_, {&windowPlace_, options.statusWindowChosen})
+    , desktops_(currentDesktops())
+    , statusBar_(sessionBus, guide_, icon_, desktops_, {&windowPlace_, options.statusWindowChosen})
     , windows_(makeSettingsWindows())
 {
-    const char* currentDesktop = std::getenv("XDG_CURRENT_DESKTOP");
-    if (!options.statusWindowChosen && currentDesktop != nullptr && desktopIsGnome(currentDesktop)) {
+    if (!options.statusWindowChosen && desktopIsGnome(desktops_)) {
         gnomeHint_ = std::make_unique<GnomeHostHint>(
             sessionBus, options.store, options.gnomeHostHintGiven, iconFileOrName(icon_), kHostStartsLate);
     }
@@ -138,7 +137,6 @@ public:
         return shell_.deferToRunningInstance(std::move(openSettings));
     }
     void onMiddleClick(std::function<void()> clicked) override { shell_.onMiddleClick(std::move(clicked)); }
-    void setLineDetails(shell::BarLineDetails details) override { shell_.setLineDetails(std::move(details)); }
     bool followSystemBus(ZoneWatch& zone, WakeWatch& wake) override { return shell_.followSystemBus(zone, wake); }
 
 private:

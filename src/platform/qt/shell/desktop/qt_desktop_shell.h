@@ -21,20 +21,21 @@ namespace horalet::platform::qt {
 // icon panels look up in `icon`.
 class DesktopStatusBar final : public shell::StatusBar {
 public:
-    DesktopStatusBar(QDBusConnection bus, LabelGuide& guide, ThemeIcon icon, StatusWindowOptions window);
+    // `desktops` are the session's, as XDG_CURRENT_DESKTOP names them.
+    DesktopStatusBar(
+        QDBusConnection bus, LabelGuide& guide, ThemeIcon icon, QStringList desktops, StatusWindowOptions window);
 
     std::shared_ptr<shell::StatusItem> statusItemWithLength(double length) override;
     // Items made from now on run `clicked` on a middle click.
     void onMiddleClick(std::function<void()> clicked) { middleClick_ = std::move(clicked); }
-    void setLineDetails(shell::BarLineDetails details) { details_ = std::move(details); }
 
 private:
     QDBusConnection bus_;
     LabelGuide& guide_;
     ThemeIcon icon_;
+    QStringList desktops_;
     std::function<void()> middleClick_;
     StatusWindowOptions window_;
-    shell::BarLineDetails details_;
     int made_ = 0;
 };
 
@@ -52,7 +53,6 @@ public:
         std::function<std::vector<std::string>()> guide, Signal<>& settingsChanged, Signal<>& zoneChanged) override;
     std::optional<int> deferToRunningInstance(std::function<void()> openSettings) override;
     void onMiddleClick(std::function<void()> clicked) override { statusBar_.onMiddleClick(std::move(clicked)); }
-    void setLineDetails(shell::BarLineDetails details) override { statusBar_.setLineDetails(std::move(details)); }
     bool followSystemBus(ZoneWatch& zone, WakeWatch& wake) override;
 
 private:
@@ -61,6 +61,7 @@ private:
     StatusWindowPlace windowPlace_;
     LabelGuide guide_;
     ThemeIcon icon_;
+    QStringList desktops_;
     DesktopStatusBar statusBar_;
     QtFonts fonts_;
     std::unique_ptr<shell::Windows> windows_;

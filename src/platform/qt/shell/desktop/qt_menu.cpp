@@ -20,7 +20,7 @@ QtMenu::QtMenu(std::shared_ptr<shell::Menu> menu)
         actions_.push_back(action);
         update(actions_.size() - 1);
     }
-    QObject::connect(&widget_, &QMenu::aboutToShow, [this] {
+    QObject::connect(&widget_, &QMenu::aboutToShow, &widget_, [this] {
         menu_->willOpen();
         // On Wayland a menu that no window of this program parents becomes
         // a window of its own; with a fixed size, tiling compositors (sway)

@@ -64,6 +64,7 @@ public:
     // A passive item is one the panel may tuck away, as Plasma's tray does
     // while Horalet's own widget shows the clock.
     void setPassive(bool passive);
+    bool isPassive() const { return passive_; }
 
     QString category() const { return QStringLiteral("ApplicationStatus"); }
     QString id() const { return id_; }

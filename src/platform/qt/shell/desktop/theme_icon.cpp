@@ -72,14 +72,9 @@ QString iconFileOrName(const ThemeIcon& icon)
     if (icon.themePath.isEmpty()) {
         return icon.name;
     }
-    const QString file = QString::fromLatin1(build::kApplicationId) + QStringLiteral(".svg");
     const QDir folder(icon.themePath);
-    for (const QString& candidate : {file, QStringLiteral("hicolor/scalable/apps/") + file}) {
-        if (QFileInfo::exists(folder.filePath(candidate))) {
-            return folder.absoluteFilePath(candidate);
-        }
-    }
-    return icon.name;
+    const QString file = QString::fromStdString(iconFile(build::kApplicationId));
+    return QFileInfo::exists(folder.filePath(file)) ? folder.absoluteFilePath(file) : icon.name;
 }
 
 } // namespace horalet::platform::qt

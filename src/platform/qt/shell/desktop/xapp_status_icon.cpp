@@ -26,21 +26,14 @@ QString XAppStatusIcon::name() const
     return QString::fromLatin1(build::kApplicationId);
 }
 
-void XAppStatusIcon::setText(const QString& label, const QString& toolTip)
+void XAppStatusIcon::setLabel(const QString& label)
 {
-    const QString markup = toolTip.toHtmlEscaped();
-    QVariantMap changed;
-    if (label != label_) {
-        label_ = label;
-        changed.insert(QStringLiteral("Label"), label_);
-    }
-    if (markup != toolTip_) {
-        toolTip_ = markup;
-        changed.insert(QStringLiteral("TooltipText"), toolTip_);
-    }
-    if (!changed.isEmpty()) {
-        announce(changed);
-    }
+    announce(QStringLiteral("Label"), label_, label);
+}
+
+void XAppStatusIcon::setToolTip(const QString& toolTip)
+{
+    announce(QStringLiteral("TooltipText"), toolTip_, toolTip.toHtmlEscaped());
 }
 
 QVariantMap XAppStatusIcon::properties() const
@@ -69,8 +62,12 @@ void XAppStatusIcon::Scroll(int, int, uint)
 {
 }
 
-void XAppStatusIcon::announce(const QVariantMap& changed)
+void XAppStatusIcon::announce(const QString& property, QString& value, const QString& changed)
 {
+    if (changed == value) {
+        return;
+    }
+    value = changed;
     // While the item is off the bus nobody follows it: the applet reads
     // everything afresh when it finds the item.
     if (bus_.objectRegisteredAt(objectPath()) != this) {
@@ -78,7 +75,7 @@ void XAppStatusIcon::announce(const QVariantMap& changed)
     }
     QDBusMessage signal = QDBusMessage::createSignal(
         objectPath(), QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("PropertiesChanged"));
-    signal << interfaceName() << changed << QStringList();
+    signal << interfaceName() << QVariantMap{{property, value}} << QStringList();
     bus_.send(signal);
 }
 

@@ -32,8 +32,9 @@ public:
 
     XAppStatusIcon(QDBusConnection bus, QString iconName, OpenMenu openMenu);
 
-    // The label and the tooltip (plain text; escaped here for the markup).
-    void setText(const QString& label, const QString& toolTip);
+    void setLabel(const QString& label);
+    // Plain text; escaped here for the markup.
+    void setToolTip(const QString& toolTip);
 
     // The exported properties by their D-Bus names, as the applet's object
     // manager lists them.
@@ -63,7 +64,7 @@ public Q_SLOTS:
     void Scroll(int delta, int orientation, uint time);
 
 private:
-    void announce(const QVariantMap& changed);
+    void announce(const QString& property, QString& value, const QString& changed);
 
     QDBusConnection bus_;
     QString iconName_;

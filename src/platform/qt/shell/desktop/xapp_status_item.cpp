@@ -26,14 +26,6 @@ void XAppStatusItem::start()
     monitors_.start();
 }
 
-void XAppStatusItem::setLabel(const QString& label, const ToolTip& toolTip)
-{
-    if (label == icon_.label()) {
-        return;
-    }
-    icon_.setText(label, toolTip());
-}
-
 QString XAppStatusItem::serviceName()
 {
     return QStringLiteral("org.x.StatusIcon.%1_%2").arg(QString::fromLatin1(build::kApplicationId)).arg(::getpid());

@@ -18,8 +18,6 @@ namespace horalet::platform::qt {
 // showing the clock never stand beside it.
 class XAppStatusItem {
 public:
-    using ToolTip = std::function<QString()>;
-
     XAppStatusItem(QDBusConnection bus, QString iconName, XAppStatusIcon::OpenMenu openMenu,
         std::function<void(bool)> shownChanged);
     ~XAppStatusItem();
@@ -28,8 +26,8 @@ public:
 
     // Looks for an applet; the first answer reaches `shownChanged`.
     void start();
-    // The label, and the tooltip asked for only when the label changed.
-    void setLabel(const QString& label, const ToolTip& toolTip);
+    void setLabel(const QString& label) { icon_.setLabel(label); }
+    void setToolTip(const QString& toolTip) { icon_.setToolTip(toolTip); }
     bool isShown() const { return shown_; }
     const XAppStatusIcon& icon() const { return icon_; }
 
