@@ -52,27 +52,27 @@ int main(int argc, char** argv)
         // A line nobody can read: the same as a reader that has gone.
         return 0;
     }
-    app::BarLines barLines(host.clockSources());
-    platform::qt::QtShell shell(argc, argv,
-        withDisplay ? platform::qt::createDesktopShell(argc, argv,
-            {host.store, shellKeys::statusWindowPlace, shellKeys::gnomeHostHintGiven, request.kind == Kind::window})
-                    : nullptr,
-        request.protocol, [&barLines, &host](const std::string& title, bool withTooltip) {
-            return barLines.line(title, host.clock.now(), withTooltip);
-        });
-    // Another instance may ask for the settings window from the moment this
-    // one claims the session, before the delegate exists.
+    // Another instance, or a middle click on the panel's item, may ask for
+    // the settings window before the delegate exists.
     app::AppDelegate* clock = nullptr;
     const auto openSettings = [&clock] {
         if (clock != nullptr) {
             clock->openSettings();
         }
     };
+    app::BarLines barLines(host.clockSources());
+    platform::qt::QtShell shell(argc, argv,
+        withDisplay ? platform::qt::createDesktopShell(argc, argv,
+            {host.store, shellKeys::statusWindowPlace, shellKeys::gnomeHostHintGiven, request.kind == Kind::window,
+                openSettings})
+                    : nullptr,
+        request.protocol, [&barLines, &host](const std::string& title, bool withTooltip) {
+            return barLines.line(title, host.clock.now(), withTooltip);
+        });
     if (const auto status = shell.deferToRunningInstance(openSettings)) {
         return *status;
     }
     shell.onBarClick(platform::qt::SingleInstance::askRunningInstanceToOpenSettings);
-    shell.onMiddleClick(openSettings);
 
     auto updaterConfig = platform::updater::engine::builtEngineConfig({updaterKeys::automaticallyChecks,
         updaterKeys::automaticallyDownloads, updaterKeys::lastCheckTime, updaterKeys::feedUrl});

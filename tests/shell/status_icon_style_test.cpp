@@ -138,7 +138,7 @@ TEST_F(PanelIconTest, ThePanelsProcessChoosesTheIconAndAnotherPanelChangesIt)
     auto labelPanel = std::make_unique<NamedPanel>(folder, bus, QStringLiteral("mate-panel"));
     ASSERT_TRUE(watcherOwned());
 
-    platform::qt::DesktopStatusItem item(itemBus, service, guide, {}, {}, {});
+    platform::qt::DesktopStatusItem item({itemBus, guide, {}, {}, {}, {}}, service);
     item.setTitle("10:08");
     item.setGlance({10, 8, "2025年11月19日星期三 10:08"});
     EXPECT_EQ(item.iconStyle(), StatusIconStyle::plain);

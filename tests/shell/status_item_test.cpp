@@ -74,8 +74,9 @@ protected:
     std::shared_ptr<platform::qt::DesktopStatusItem> makeItem(platform::qt::StatusWindowOptions window = {})
     {
         auto item = std::make_shared<platform::qt::DesktopStatusItem>(
-            itemBus, service, guide, themeIcon, QStringList(), [this] { owner.actions.push_back("middle click"); },
-            window);
+            platform::qt::StatusItemParts{
+                itemBus, guide, themeIcon, QStringList(), [this] { owner.actions.push_back("middle click"); }, window},
+            service);
         auto menu = std::make_shared<platform::shell::Menu>();
         menu->setDelegate(&owner);
         owner.header->setEnabled(false);
@@ -265,7 +266,7 @@ TEST_F(StatusItemTest, TheFaceIsDrawnOnlyWhileAPanelShowsTheItemsIconAlone)
     // The face needs no menu: the items here have none.
     const auto itemAt = [this](platform::qt::StatusWindowOptions window, const QStringList& desktops) {
         auto item = std::make_unique<platform::qt::DesktopStatusItem>(
-            itemBus, service, guide, themeIcon, desktops, [] {}, window);
+            platform::qt::StatusItemParts{itemBus, guide, themeIcon, desktops, [] {}, window}, service);
         item->setGlance({10, 8, "Wednesday"});
         return item;
     };

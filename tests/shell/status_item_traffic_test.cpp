@@ -126,7 +126,7 @@ protected:
     FakeStatusWatcher watcher{panelBus};
     platform::Signal<> zoneChanged;
     platform::qt::LabelGuide guide;
-    platform::qt::DesktopStatusBar desktopBar{itemBus, guide, {}, {}, {}};
+    platform::qt::DesktopStatusBar desktopBar{{itemBus, guide, {}, {}, {}, {}}};
     KeepingStatusBar statusBar{desktopBar};
     app::AppDelegate delegate{{platform.store, platform.environment, platform.clock, platform.mainQueue, services(),
         updates, [] { return std::shared_ptr<platform::ui::View>(); }}};

@@ -45,8 +45,10 @@ protected:
 
     std::shared_ptr<platform::qt::DesktopStatusItem> makeItem()
     {
-        auto item = std::make_shared<platform::qt::DesktopStatusItem>(itemBus, service, guide,
-            platform::qt::ThemeIcon{QStringLiteral("horalet"), QString()}, QStringList(), [] {});
+        auto item = std::make_shared<platform::qt::DesktopStatusItem>(
+            platform::qt::StatusItemParts{
+                itemBus, guide, {QStringLiteral("horalet"), QString()}, QStringList(), [] {}, {}},
+            service);
         auto menu = std::make_shared<platform::shell::Menu>();
         menu->setDelegate(&delegate);
         menu->addItem(std::make_shared<platform::shell::MenuItem>(

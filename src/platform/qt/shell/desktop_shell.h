@@ -46,10 +46,6 @@ public:
     // runs `openSettings`.
     virtual std::optional<int> deferToRunningInstance(std::function<void()> openSettings) = 0;
 
-    // A middle click on the status item in the panel runs `clicked`; set
-    // before the application delegate makes its status item.
-    virtual void onMiddleClick(std::function<void()> clicked) = 0;
-
     // Feeds the system bus's time-and-date and sleep services into the
     // watches. False when nobody there tells of sleep: then the wake watch
     // must check suspend gaps.
@@ -66,6 +62,8 @@ struct DesktopOptions {
     Setting<bool> gnomeHostHintGiven;
     // The clock in its status window, never in the panel.
     bool statusWindowChosen = false;
+    // What a middle click on the panel's item does.
+    std::function<void()> openSettings;
 };
 
 // Makes the Qt application for a display, then the desktop shell on it.

@@ -132,13 +132,6 @@ void QtShell::onBarClick(std::function<void()> clicked)
     }
 }
 
-void QtShell::onMiddleClick(std::function<void()> clicked)
-{
-    if (parts_->desktop) {
-        parts_->desktop->onMiddleClick(std::move(clicked));
-    }
-}
-
 void QtShell::afterLaunch(std::function<void()> launched)
 {
     parts_->application.setAfterLaunch(std::move(launched));

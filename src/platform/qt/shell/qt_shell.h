@@ -49,10 +49,6 @@ public:
     // In the i3bar protocol, a left click on the clock's block runs `clicked`.
     void onBarClick(std::function<void()> clicked);
 
-    // With a display, a middle click on the status item in the panel runs
-    // `clicked`; set before the application delegate makes its status item.
-    void onMiddleClick(std::function<void()> clicked);
-
     // Runs once, right after the application delegate has finished launching.
     void afterLaunch(std::function<void()> launched);
 

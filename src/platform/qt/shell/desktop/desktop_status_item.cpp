@@ -22,15 +22,14 @@ constexpr int kMenuWaitSteps = 150;
 
 } // namespace
 
-DesktopStatusItem::DesktopStatusItem(QDBusConnection bus, QString itemService, LabelGuide& guide, const ThemeIcon& icon,
-    const QStringList& desktops, std::function<void()> openSettings, StatusWindowOptions window)
-    : bus_(window.chosen ? QDBusConnection(QString()) : std::move(bus))
+DesktopStatusItem::DesktopStatusItem(const StatusItemParts& parts, QString itemService)
+    : bus_(parts.window.chosen ? QDBusConnection(QString()) : parts.bus)
     , itemService_(std::move(itemService))
-    , guide_(guide)
-    , windowOptions_(window)
-    , notifierItem_(QString::fromLatin1(build::kApplicationId), icon, clockIconPixmaps(),
+    , guide_(parts.guide)
+    , windowOptions_(parts.window)
+    , notifierItem_(QString::fromLatin1(build::kApplicationId), parts.icon, clockIconPixmaps(),
           QDBusObjectPath(DBusMenuExporter::objectPath()),
-          StatusItemClicks{[this](const QPoint& point) { openMenuAt(point); }, std::move(openSettings)})
+          StatusItemClicks{[this](const QPoint& point) { openMenuAt(point); }, parts.openSettings})
 {
     menuWait_.setInterval(kMenuWaitStep);
     QObject::connect(&menuWait_, &QTimer::timeout, &menuWait_, [this] {
@@ -46,10 +45,10 @@ DesktopStatusItem::DesktopStatusItem(QDBusConnection bus, QString itemService, L
         showWindow("状态栏托盘已退出");
     });
     if (!bus_.isConnected()) {
-        showWindow(window.chosen ? nullptr : "没有会话总线");
+        showWindow(parts.window.chosen ? nullptr : "没有会话总线");
         return;
     }
-    plasmaWidget_ = PlasmaWidgetPresence::forSession(desktops, [this](bool present) {
+    plasmaWidget_ = PlasmaWidgetPresence::forSession(parts.desktops, [this](bool present) {
         notifierItem_.setPassive(present);
         showIcon();
     });
@@ -60,7 +59,7 @@ DesktopStatusItem::DesktopStatusItem(QDBusConnection bus, QString itemService, L
     });
     iconStyle_ = iconStyleWatch_->style();
     xapp_ = std::make_unique<XAppStatusItem>(
-        bus_, iconFileOrName(icon), [this](const QPoint& point) { openMenuAt(point); },
+        bus_, iconFileOrName(parts.icon), [this](const QPoint& point) { openMenuAt(point); },
         [this](bool shown) { xappShown(shown); });
     // Choose once launching has given the item its menu and first title.
     QTimer::singleShot(0, &notifierItem_, [this] { xapp_->start(); });

@@ -6,6 +6,7 @@
 
 #include <QDBusConnection>
 #include <QPoint>
+#include <QStringList>
 #include <QTimer>
 
 #include "platform/qt/shell/desktop/dbus_menu_exporter.h"
@@ -16,6 +17,7 @@
 #include "platform/qt/shell/desktop/status_notifier_item.h"
 #include "platform/qt/shell/desktop/status_notifier_registration.h"
 #include "platform/qt/shell/desktop/status_window.h"
+#include "platform/qt/shell/desktop/theme_icon.h"
 #include "platform/qt/shell/desktop/xapp_status_item.h"
 #include "platform/shell/status_bar.h"
 
@@ -28,17 +30,29 @@ struct StatusWindowOptions {
     bool chosen = false;
 };
 
+// What the desktop's status items are made of: the session bus (none
+// connected: the status window alone), the label guide they share, the icon
+// panels look up by name, the session's desktops as XDG_CURRENT_DESKTOP
+// names them, what a middle click on the panel's item does, and how the
+// status window is shown.
+struct StatusItemParts {
+    QDBusConnection bus;
+    LabelGuide& guide;
+    ThemeIcon icon;
+    QStringList desktops;
+    std::function<void()> openSettings;
+    StatusWindowOptions window;
+};
+
 // The status item on a desktop: a StatusNotifierItem on the session bus
 // with its menu over dbusmenu, and, while no panel hosts such items (or
 // there is no session bus), a status window with the same title and menu.
 // While an XApp status applet runs (Cinnamon), an XApp status icon shows
 // the title as its label instead, and the notifier item leaves the bus.
-// A middle click on the panel's item runs `openSettings`.
 class DesktopStatusItem final : public shell::StatusItem, public shell::StatusBarButton {
 public:
-    // `desktops` are the session's, as XDG_CURRENT_DESKTOP names them.
-    DesktopStatusItem(QDBusConnection bus, QString itemService, LabelGuide& guide, const ThemeIcon& icon,
-        const QStringList& desktops, std::function<void()> openSettings, StatusWindowOptions window = {});
+    // `itemService` is the bus name the notifier item takes.
+    DesktopStatusItem(const StatusItemParts& parts, QString itemService);
     ~DesktopStatusItem() override;
 
     shell::StatusBarButton* button() override { return this; }

@@ -16,20 +16,15 @@
 
 namespace horalet::platform::qt {
 
-DesktopStatusBar::DesktopStatusBar(
-    QDBusConnection bus, LabelGuide& guide, ThemeIcon icon, QStringList desktops, StatusWindowOptions window)
-    : bus_(std::move(bus))
-    , guide_(guide)
-    , icon_(std::move(icon))
-    , desktops_(std::move(desktops))
-    , window_(window)
+DesktopStatusBar::DesktopStatusBar(StatusItemParts parts)
+    : parts_(std::move(parts))
 {
 }
 
 std::shared_ptr<shell::StatusItem> DesktopStatusBar::statusItemWithLength(double)
 {
     const QString service = QStringLiteral("org.kde.StatusNotifierItem-%1-%2").arg(::getpid()).arg(++made_);
-    return std::make_shared<DesktopStatusItem>(bus_, service, guide_, icon_, desktops_, middleClick_, window_);
+    return std::make_shared<DesktopStatusItem>(parts_, service);
 }
 
 namespace {
@@ -44,7 +39,8 @@ QtDesktopShell::QtDesktopShell(const QDBusConnection& sessionBus, const DesktopO
     , windowPlace_(options.store, std::string(options.statusWindowPlace.key))
     , icon_(provideThemeIcon(os::iconThemeFolder()))
     , desktops_(currentDesktops())
-    , statusBar_(sessionBus, guide_, icon_, desktops_, {&windowPlace_, options.statusWindowChosen})
+    , statusBar_(
+          {sessionBus, guide_, icon_, desktops_, options.openSettings, {&windowPlace_, options.statusWindowChosen}})
     , windows_(makeSettingsWindows())
 {
     if (!options.statusWindowChosen && desktopIsGnome(desktops_)) {
@@ -136,7 +132,6 @@ public:
     {
         return shell_.deferToRunningInstance(std::move(openSettings));
     }
-    void onMiddleClick(std::function<void()> clicked) override { shell_.onMiddleClick(std::move(clicked)); }
     bool followSystemBus(ZoneWatch& zone, WakeWatch& wake) override { return shell_.followSystemBus(zone, wake); }
 
 private:

@@ -17,25 +17,15 @@
 
 namespace horalet::platform::qt {
 
-// Status items for the desktop's panel, on the given session bus, with the
-// icon panels look up in `icon`.
+// Status items for the desktop's panel, each made of `parts`.
 class DesktopStatusBar final : public shell::StatusBar {
 public:
-    // `desktops` are the session's, as XDG_CURRENT_DESKTOP names them.
-    DesktopStatusBar(
-        QDBusConnection bus, LabelGuide& guide, ThemeIcon icon, QStringList desktops, StatusWindowOptions window);
+    explicit DesktopStatusBar(StatusItemParts parts);
 
     std::shared_ptr<shell::StatusItem> statusItemWithLength(double length) override;
-    // Items made from now on run `clicked` on a middle click.
-    void onMiddleClick(std::function<void()> clicked) { middleClick_ = std::move(clicked); }
 
 private:
-    QDBusConnection bus_;
-    LabelGuide& guide_;
-    ThemeIcon icon_;
-    QStringList desktops_;
-    std::function<void()> middleClick_;
-    StatusWindowOptions window_;
+    StatusItemParts parts_;
     int made_ = 0;
 };
 
@@ -52,7 +42,6 @@ public:
     void setLabelGuide(
         std::function<std::vector<std::string>()> guide, Signal<>& settingsChanged, Signal<>& zoneChanged) override;
     std::optional<int> deferToRunningInstance(std::function<void()> openSettings) override;
-    void onMiddleClick(std::function<void()> clicked) override { statusBar_.onMiddleClick(std::move(clicked)); }
     bool followSystemBus(ZoneWatch& zone, WakeWatch& wake) override;
 
 private:
