@@ -16,7 +16,7 @@
 
 #include "build_info.h"
 #include "bus_recorder.h"
-#include "fake_status_watcher.h"
+#include "desktop_item_bus.h"
 #include "platform/qt/shell/desktop/clock_icon.h"
 #include "platform/qt/shell/desktop/desktop_status_item.h"
 #include "platform/qt/shell/desktop/qt_menu.h"
@@ -59,7 +59,7 @@ public:
     std::vector<std::string> actions;
 };
 
-class StatusItemTest : public ::testing::Test {
+class StatusItemTest : public ::testing::Test, protected DesktopItemBus {
 protected:
     StatusItemTest()
     {
@@ -106,15 +106,7 @@ protected:
         return reply.arguments().value(0).value<QDBusVariant>().variant();
     }
 
-    FakePlatform platform;
-    platform::Signal<> zoneChanged;
     FakeApplication application;
-    PrivateBus bus;
-    QDBusConnection itemBus = bus.connect(QStringLiteral("item"));
-    QDBusConnection panelBus = bus.connect(QStringLiteral("panel"));
-    FakeStatusWatcher watcher{panelBus};
-    platform::qt::LabelGuide guide;
-    QString service = QStringLiteral("org.kde.StatusNotifierItem-%1-1").arg(::getpid());
     MenuOwner owner;
     TempFolder icons;
     platform::qt::ThemeIcon themeIcon = platform::qt::provideThemeIcon(icons.path());

@@ -12,7 +12,7 @@
 #include <QTemporaryDir>
 
 #include "bus_recorder.h"
-#include "fake_status_watcher.h"
+#include "desktop_item_bus.h"
 #include "platform/qt/shell/desktop/desktop_status_item.h"
 #include "platform/qt/shell/desktop/xapp_icon_manager.h"
 #include "qt_test_support.h"
@@ -34,7 +34,7 @@ public:
 
 // A desktop whose panel runs the XApp status applet (a monitor name on the
 // bus) beside Cinnamon's bridge for notifier items (the watcher).
-class XAppStatusItemTest : public ::testing::Test {
+class XAppStatusItemTest : public ::testing::Test, protected DesktopItemBus {
 protected:
     XAppStatusItemTest()
     {
@@ -68,14 +68,6 @@ protected:
         return PrivateBus::call(panelBus, message);
     }
 
-    FakePlatform platform;
-    platform::Signal<> zoneChanged;
-    PrivateBus bus;
-    QDBusConnection itemBus = bus.connect(QStringLiteral("item"));
-    QDBusConnection panelBus = bus.connect(QStringLiteral("panel"));
-    FakeStatusWatcher watcher{panelBus};
-    platform::qt::LabelGuide guide;
-    QString service = QStringLiteral("org.kde.StatusNotifierItem-%1-1").arg(::getpid());
     CountingDelegate delegate;
 };
 
