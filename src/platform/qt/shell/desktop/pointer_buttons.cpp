@@ -3,20 +3,13 @@
 #include <cstdlib>
 #include <memory>
 
-#include <QGuiApplication>
-#include <xcb/xcb.h>
+#include "platform/qt/shell/desktop/qt_x11_connection.h"
 
 namespace horalet::platform::qt {
 
 bool pointerButtonHeld()
 {
-    // Other platforms may answer for X11 too (offscreen does) without a
-    // connection of their own to ask.
-    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
-        return false;
-    }
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
+    xcb_connection_t* connection = qtX11Connection();
     if (connection == nullptr) {
         return false;
     }

@@ -6,9 +6,9 @@
 #include <memory>
 #include <string_view>
 
-#include <QGuiApplication>
 #include <QWindow>
-#include <xcb/xcb.h>
+
+#include "platform/qt/shell/desktop/qt_x11_connection.h"
 
 namespace horalet::platform::qt {
 
@@ -30,10 +30,8 @@ constexpr std::uint32_t kAllDesktops = 0xFFFFFFFF;
 
 bool askToBehaveLikePanel(QWindow& window)
 {
-    // The offscreen platform answers as X11 too, without a connection.
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
-    if (connection == nullptr || QGuiApplication::platformName() != QLatin1String("xcb")) {
+    xcb_connection_t* connection = qtX11Connection();
+    if (connection == nullptr) {
         return false;
     }
     const auto id = static_cast<xcb_window_t>(window.winId());
