@@ -49,7 +49,11 @@ QString FakeStatusWatcher::introspect(const QString&) const
 bool FakeStatusWatcher::handleMessage(const QDBusMessage& message, const QDBusConnection& connection)
 {
     if (message.member() == QStringLiteral("RegisterStatusNotifierItem")) {
-        registrations << message.arguments().value(0).toString();
+        // As watchers do: an object path stands for that path at the caller.
+        const QString serviceOrPath = message.arguments().value(0).toString();
+        registrations << (serviceOrPath.startsWith(QLatin1Char('/'))
+                ? message.service() + serviceOrPath
+                : serviceOrPath + QStringLiteral("/StatusNotifierItem"));
         connection.send(message.createReply());
     } else if (message.member() == QStringLiteral("Get")
         && message.arguments().value(1).toString() == QStringLiteral("IsStatusNotifierHostRegistered")) {

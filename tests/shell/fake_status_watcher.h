@@ -19,6 +19,8 @@ public:
     // A host comes (announced with the watcher's signal) or is there from the start.
     void setHostRegistered(bool registered, bool announce);
 
+    // Each item as "service/path", the service a unique name where the item
+    // gave its path alone.
     QStringList registrations;
 
     QString introspect(const QString& path) const override;

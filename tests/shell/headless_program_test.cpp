@@ -68,8 +68,9 @@ TEST(DesktopProgram, PutsItsItemOnThePanelAndStaysTheOnlyClock)
 
     QDBusConnection panel = bus.connect(QStringLiteral("probe"));
     const auto call = [&](const QString& interface, const QString& method, const QVariantList& arguments) {
-        QDBusMessage message = QDBusMessage::createMethodCall(
-            watcher.registrations.first(), QStringLiteral("/StatusNotifierItem"), interface, method);
+        QDBusMessage message
+            = QDBusMessage::createMethodCall(watcher.registrations.first().section(QLatin1Char('/'), 0, 0),
+                QStringLiteral("/StatusNotifierItem"), interface, method);
         message.setArguments(arguments);
         return PrivateBus::call(panel, message);
     };

@@ -117,14 +117,16 @@ TEST_F(StatusItemTest, RegistersWithTheWatcherAndAgainWheneverItRestarts)
     watcher.start();
     const auto item = makeItem();
     ASSERT_TRUE(spinUntil([&] { return watcher.registrations.size() == 1; }));
-    EXPECT_EQ(watcher.registrations.first(), service);
+    const QString registered = itemBus.baseService() + kItemPath;
+    EXPECT_EQ(watcher.registrations.first(), registered);
+    EXPECT_TRUE(panelBus.interface()->isServiceRegistered(service)) << "the item keeps its well-known name too";
     ASSERT_TRUE(spinUntil([&] { return item->hadHost(); }));
     EXPECT_FALSE(item->showsWindow());
 
     watcher.stop();
     watcher.start();
     ASSERT_TRUE(spinUntil([&] { return watcher.registrations.size() == 2; }));
-    EXPECT_EQ(watcher.registrations.last(), service);
+    EXPECT_EQ(watcher.registrations.last(), registered);
     EXPECT_FALSE(item->showsWindow()) << "a quick restart of the panel does not bring the window";
 }
 

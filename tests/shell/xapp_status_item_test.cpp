@@ -162,7 +162,7 @@ TEST_F(XAppStatusItemTest, WhenTheAppletLeavesTheNotifierItemStandsInUntilItRetu
 
     panelBus.unregisterService(kMonitor);
     ASSERT_TRUE(spinUntil([&] { return watcher.registrations.size() == 1; }));
-    EXPECT_EQ(watcher.registrations.first(), service);
+    EXPECT_EQ(watcher.registrations.first(), itemBus.baseService() + QStringLiteral("/StatusNotifierItem"));
     EXPECT_FALSE(owned(XAppStatusItem::serviceName()));
     EXPECT_FALSE(item->showsWindow());
     EXPECT_TRUE(item->notifierItem().iconName().isEmpty()) << "the face, for the bridge that shows the icon alone";

@@ -208,7 +208,7 @@ void DesktopStatusItem::putNotifierItemOnBus()
         QDBusConnection::ExportAllProperties | QDBusConnection::ExportAllSignals | QDBusConnection::ExportAllSlots);
     bus_.registerService(itemService_);
     registration_ = std::make_unique<StatusNotifierRegistration>(
-        bus_, itemService_, [this](bool present) { hostPresenceChanged(present); });
+        bus_, StatusNotifierItem::objectPath(), [this](bool present) { hostPresenceChanged(present); });
 }
 
 void DesktopStatusItem::showWindow(const char* reason)

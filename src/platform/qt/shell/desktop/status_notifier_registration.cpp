@@ -15,9 +15,9 @@ const QString kWatcherInterface = QStringLiteral("org.kde.StatusNotifierWatcher"
 } // namespace
 
 StatusNotifierRegistration::StatusNotifierRegistration(
-    QDBusConnection bus, QString itemService, std::function<void(bool)> hostPresent)
+    QDBusConnection bus, QString itemPath, std::function<void(bool)> hostPresent)
     : bus_(std::move(bus))
-    , itemService_(std::move(itemService))
+    , itemPath_(std::move(itemPath))
     , hostPresentChanged_(std::move(hostPresent))
     , watcherWatch_(watcherService(), bus_,
           QDBusServiceWatcher::WatchForRegistration | QDBusServiceWatcher::WatchForUnregistration)
@@ -49,7 +49,7 @@ void StatusNotifierRegistration::registerWithWatcher()
 {
     const QDBusMessage call = QDBusMessage::createMethodCall(watcherService(), kWatcherPath, kWatcherInterface,
                                   QStringLiteral("RegisterStatusNotifierItem"))
-        << itemService_;
+        << itemPath_;
     auto* pending = new QDBusPendingCallWatcher(bus_.asyncCall(call), this);
     connect(pending, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* done) {
         done->deleteLater();
