@@ -16,20 +16,31 @@ QByteArray clockIconSvg()
     return file.readAll();
 }
 
-QImage clockIcon(int size)
+namespace {
+
+QImage render(QSvgRenderer& icon, int size)
 {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
-    QSvgRenderer renderer(clockIconSvg());
     QPainter painter(&image);
-    renderer.render(&painter);
+    icon.render(&painter);
     painter.end();
     return image;
 }
 
+} // namespace
+
+QImage clockIcon(int size)
+{
+    QSvgRenderer icon(clockIconSvg());
+    return render(icon, size);
+}
+
 StatusIconPixmapList clockIconPixmaps()
 {
-    return iconPixmaps(clockIcon);
+    // Read once for all the sizes.
+    QSvgRenderer icon(clockIconSvg());
+    return iconPixmaps([&icon](int size) { return render(icon, size); });
 }
 
 } // namespace horalet::platform::qt

@@ -53,11 +53,7 @@ DesktopStatusItem::DesktopStatusItem(const StatusItemParts& parts, QString itemS
         showIcon();
     });
     putNotifierItemOnBus();
-    iconStyleWatch_ = std::make_unique<StatusIconStyleWatch>(bus_, [this](StatusIconStyle style) {
-        iconStyle_ = style;
-        showIcon();
-    });
-    iconStyle_ = iconStyleWatch_->style();
+    iconStyleWatch_ = std::make_unique<StatusIconStyleWatch>(bus_, [this](StatusIconStyle) { showIcon(); });
     xapp_ = std::make_unique<XAppStatusItem>(
         bus_, iconFileOrName(parts.icon), [this](const QPoint& point) { openMenuAt(point); },
         [this](bool shown) { xappShown(shown); });
@@ -117,14 +113,13 @@ void DesktopStatusItem::setTitle(const std::string& title)
 {
     // Most ticks, and every write to the store of a key the label does not
     // depend on, bring the title and guide it already shows.
-    QString guide = guide_.current();
-    if (title == title_ && guide == guideSent_) {
+    const QString guide = guide_.current();
+    if (title == title_ && guide == notifierItem_.labelGuide()) {
         return;
     }
     title_ = title;
-    guideSent_ = std::move(guide);
     const QString text = QString::fromStdString(title_);
-    notifierItem_.setTitle(text, guideSent_);
+    notifierItem_.setTitle(text, guide);
     if (window_) {
         window_->setTitle(text);
     }
@@ -150,7 +145,7 @@ void DesktopStatusItem::showIcon()
     // off the bus (no bus, the window chosen, the XApp icon in its place)
     // or tucked away behind Plasma's widget, drawing it would be wasted.
     const bool seen = registration_ && !notifierItem_.isPassive();
-    if (seen && iconStyle_ == StatusIconStyle::clockFace && glance_) {
+    if (seen && iconStyle() == StatusIconStyle::clockFace && glance_) {
         const std::pair time{glance_->hour, glance_->minute};
         if (faceShown_ != time) {
             faceShown_ = time;

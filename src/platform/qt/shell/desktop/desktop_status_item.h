@@ -80,8 +80,12 @@ public:
     bool showsWindow() const { return window_ && window_->isVisible(); }
     // Whether the session bus has told of a panel host since the item began.
     bool hadHost() const { return hadHost_; }
-    // The icon the item shows for the panel that hosts it.
-    StatusIconStyle iconStyle() const { return iconStyle_; }
+    // The icon the item shows for the panel that hosts it; the face where
+    // there is no bus to ask.
+    StatusIconStyle iconStyle() const
+    {
+        return iconStyleWatch_ ? iconStyleWatch_->style() : StatusIconStyle::clockFace;
+    }
 
 private:
     void hostPresenceChanged(bool present);
@@ -95,7 +99,6 @@ private:
     LabelGuide& guide_;
     StatusWindowOptions windowOptions_;
     std::string title_;
-    QString guideSent_;
     std::optional<shell::Font> font_;
     std::shared_ptr<shell::Menu> menu_;
     StatusNotifierItem notifierItem_;
@@ -104,7 +107,6 @@ private:
     std::unique_ptr<StatusWindow> window_;
     std::unique_ptr<StatusNotifierRegistration> registration_;
     std::unique_ptr<StatusIconStyleWatch> iconStyleWatch_;
-    StatusIconStyle iconStyle_ = StatusIconStyle::clockFace;
     std::optional<shell::StatusGlance> glance_;
     // The hour and minute the face shows, while it shows one.
     std::optional<std::pair<int, int>> faceShown_;
